@@ -1,0 +1,1 @@
+// The pattern engine: filled in by the engine work.

@@ -1,0 +1,3 @@
+#include "search/search_command.h"
+
+void RunSearchCommand() {}

@@ -1,0 +1,4 @@
+// One search command: dialog, scan, results menu.
+#pragma once
+
+void RunSearchCommand();

@@ -1,0 +1,3 @@
+#include "settings/config_dialog.h"
+
+bool RunConfigDialog() { return false; }

@@ -1,0 +1,3 @@
+#include "settings/options.h"
+
+void LoadOptions() {}
