@@ -1,0 +1,23 @@
+// Editor access: read and move the cursor of the current editor, read lines,
+// type keys into it, and notice Esc during a long scan.
+#pragma once
+
+#include "shell/plugin_api.h"
+
+struct EditorCursor {
+  int CurLine;
+  int CurPos;
+  int TopScreenLine;
+  int LeftPos;
+};
+
+// Cursor line, position, top screen line and left column of the editor.
+EditorCursor GetEditorCursor();
+// -1 leaves a value unchanged. Returns the host's result.
+int SetEditorCursor(int line, int pos, int top, int left);
+// Types one key press into the editor. Returns the host's result.
+int SendEditorKey(WORD key, DWORD controlState);
+// Fills `request` for line `number` (-1: the cursor line). Returns the host's result.
+int GetEditorLine(EditorGetString* request, int number);
+// Consumes every pending console input record; true when an Esc was among them.
+bool CheckForEsc();
