@@ -12,6 +12,7 @@
 #endif
 #include <windows.h>
 #else
+#include <stdarg.h>
 #include <stddef.h>
 #include <stdint.h>
 
@@ -81,10 +82,16 @@ typedef struct _SECURITY_ATTRIBUTES {
 #define ERROR_NOT_ENOUGH_MEMORY 8L
 #define ERROR_OUTOFMEMORY 14L
 #define ERROR_INVALID_PARAMETER 87L
+#define ERROR_BAD_PATHNAME 161L
 #define ERROR_MORE_DATA 234L
 #define ERROR_NO_MORE_ITEMS 259L
 #define ERROR_KEY_DELETED 1018L
 #define ERROR_BADKEY 1010L
+#define ERROR_NOACCESS 998L
+
+/* The calling thread's last error, set by the console functions on failure. */
+WINAPI_STANDIN DWORD WINAPI GetLastError(void);
+WINAPI_STANDIN void WINAPI SetLastError(DWORD dwErrCode);
 
 /* Registry. */
 #define HKEY_CLASSES_ROOT ((HKEY)(ULONG_PTR)((LONG)0x80000000))
@@ -100,6 +107,7 @@ typedef struct _SECURITY_ATTRIBUTES {
 #define KEY_READ 0x20019
 #define KEY_WRITE 0x20006
 #define KEY_ALL_ACCESS 0xF003F
+#define MAXIMUM_ALLOWED 0x02000000
 
 #define REG_NONE 0
 #define REG_SZ 1
@@ -256,6 +264,7 @@ WINAPI_STANDIN UINT WINAPI GetACP(void);
 
 /* Formatting: at most 1024 characters including the terminator; no floating point. */
 WINAPI_STANDIN int WINAPIV wsprintfA(LPSTR lpOut, LPCSTR lpFmt, ...);
+WINAPI_STANDIN int WINAPI wvsprintfA(LPSTR lpOut, LPCSTR lpFmt, va_list arglist);
 
 /* Global heap. */
 #define GMEM_FIXED 0x0000

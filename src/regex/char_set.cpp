@@ -1,0 +1,57 @@
+// The constant byte tables and the set helpers.
+#include "regex/char_set.h"
+
+#include <cstring>
+
+namespace {
+
+struct ByteRange {
+  int low, high;
+};
+
+template <int N>
+constexpr CharSet SetOf(const ByteRange (&ranges)[N]) {
+  CharSet set{};
+  for (int r = 0; r < N; ++r) {
+    for (int v = ranges[r].low; v <= ranges[r].high; ++v) {
+      set.bits[v >> 3] = static_cast<unsigned char>(set.bits[v >> 3] | (1u << (v & 7)));
+    }
+  }
+  return set;
+}
+
+constexpr ByteRange kUpper[] = {{0x41, 0x5A}, {0x80, 0x9F}, {0xF0, 0xF0}};
+constexpr ByteRange kLower[] = {{0x61, 0x7A}, {0xA0, 0xAF}, {0xE0, 0xEF}, {0xF1, 0xF1}};
+constexpr ByteRange kWord[] = {{0x30, 0x39}, {0x41, 0x5A}, {0x5F, 0x5F},
+                               {0x61, 0x7A}, {0x80, 0xAF}, {0xE0, 0xF1}};
+constexpr ByteRange kDigit[] = {{0x30, 0x39}};
+
+}  // namespace
+
+const CharSet UpperSet = SetOf(kUpper);
+const CharSet LowerSet = SetOf(kLower);
+const CharSet WordSet = SetOf(kWord);
+const CharSet DigitSet = SetOf(kDigit);
+
+void ClearSet(CharSet* set) { std::memset(set->bits, 0, sizeof set->bits); }
+
+void AddRange(CharSet* set, int low, int high) {
+  for (int v = low; v <= high; ++v) AddToSet(set, static_cast<unsigned char>(v));
+}
+
+void AddSet(CharSet* set, const CharSet& members) {
+  for (int i = 0; i < 32; ++i) set->bits[i] = static_cast<unsigned char>(set->bits[i] | members.bits[i]);
+}
+
+void AddComplement(CharSet* set, const CharSet& members) {
+  for (int i = 0; i < 32; ++i) {
+    set->bits[i] = static_cast<unsigned char>(set->bits[i] | ~members.bits[i]);
+  }
+}
+
+unsigned char FoldByte(unsigned char byte) {
+  if ((byte >= 0x41 && byte <= 0x5A) || (byte >= 0x80 && byte <= 0x8F)) return byte + 0x20;
+  if (byte >= 0x90 && byte <= 0x9F) return byte + 0x50;
+  if (byte == 0xF0) return 0xF1;
+  return byte;
+}

@@ -1,0 +1,213 @@
+// The matcher: a recursive backtracker whose backtracking is local to each
+// repetition (repetition.cpp). A node that fails leaves textPos where it
+// found it. Recursion descends into operands and, through RestMatches, into
+// nodes after the current one, so its depth grows with the pattern, never
+// with the text; sequences and owner chains are walked by loops. Nothing is
+// read before textStart or at or after textEnd, and nothing is allocated.
+#include "regex/char_set.h"
+#include "regex/pattern_object.h"
+#include "regex/token_codes.h"
+#include "regex/tree_builder.h"
+
+#include <cstring>
+
+namespace {
+
+const char* BoundedEnd(const char* text) {
+  const char* end = text;
+  while (end - text < kMaxMatchedText && *end != '\0') ++end;
+  return end;
+}
+
+}  // namespace
+
+bool PatternObject::MatchText(const char* text, MatchGroups* matchGroups) {
+  if (!text) return false;
+  return MatchRange(text, text, BoundedEnd(text), matchGroups, -1);
+}
+
+bool PatternObject::MatchRange(const char* start, const char* rangeStart, const char* rangeEnd,
+                               MatchGroups* matchGroups, int anchoring) {
+  if (!start || !rangeStart || !rangeEnd || !matchGroups) return false;
+  if (rangeEnd < rangeStart || start < rangeStart || start > rangeEnd) return false;
+  if (rangeEnd - rangeStart > kMaxMatchedText) rangeEnd = rangeStart + kMaxMatchedText;
+  if (start > rangeEnd) return false;
+  textStart = rangeStart;
+  textEnd = rangeEnd;
+  groups = matchGroups;
+  unsigned char saved = anchored;
+  if (anchoring >= 0) anchored = anchoring ? 1 : 0;
+  bool found = RunMatch(start);
+  anchored = saved;
+  return found;
+}
+
+bool PatternObject::RunMatch(const char* start) {
+  if (invalid) return false;
+  textPos = start;
+  if (!QuickCheck()) return false;
+  for (int g = 0; g < kMaxGroups; ++g) groups->groupStart[g] = groups->groupEnd[g] = -1;
+  groups->groupCount = groupCount;
+  steps = 0;
+  gaveUp = false;
+  for (const char* position = start;; ++position) {
+    textPos = position;
+    bool found = MatchNode(root);  // the root group as a sequence of one node
+    if (gaveUp) return false;
+    if (found) return true;
+    if (anchored || position == textEnd) return false;
+  }
+}
+
+// Rejects an anchored match on its first item before anything is touched.
+// The item is tested as TestItem would test it, so "\b" holds at the end of
+// the text here too.
+bool PatternObject::QuickCheck() const {
+  if (!anchored || firstItem == 0) return true;
+  if (IsLiteralToken(firstItem)) {
+    if (textPos == textEnd) return false;
+    unsigned char byte = static_cast<unsigned char>(*textPos);
+    unsigned char wanted = static_cast<unsigned char>(firstItem);
+    return ignoreCase ? FoldByte(byte) == FoldByte(wanted) : byte == wanted;
+  }
+  return TestPosition(firstItem);
+}
+
+bool PatternObject::MatchSequence(const PatternNode* node) {
+  while (node) {
+    if (node->kind != NodeAlternative) {
+      if (!MatchNode(node)) return false;
+      node = node->next;
+      continue;
+    }
+    if (!WalkOperand(node)) {
+      node = node->next;  // the next alternative; the last one must match
+      continue;
+    }
+    while (node->kind == NodeAlternative && node->next) node = node->next;
+    node = node->next;  // past the last alternative
+  }
+  return true;
+}
+
+// Whether everything after node matches at textPos: the rest of its own
+// sequence, then the rest of its owners' sequences out to the top level.
+// textPos is always put back.
+bool PatternObject::RestMatches(const PatternNode* node) {
+  const char* saved = textPos;
+  for (; node; node = node->parent) {
+    while (node->kind == NodeAlternative && node->next) node = node->next;
+    if (node->next && !MatchSequence(node->next)) {
+      textPos = saved;
+      return false;
+    }
+  }
+  textPos = saved;
+  return true;
+}
+
+bool PatternObject::WalkOperand(const PatternNode* node) {
+  // A postfix operand is one node whose next is null: walking it as a
+  // sequence and as a node is the same, and the latter costs one frame less.
+  return MatchNode(node->operand.child);
+}
+
+bool PatternObject::MatchNode(const PatternNode* node) {
+  if (gaveUp || (stepLimit && ++steps > stepLimit)) {
+    gaveUp = true;
+    return false;
+  }
+  switch (node->kind) {
+    case NodeEmpty: return true;
+    case NodeItem: return TestItem(node->operand.value);
+    case NodeClass:
+    case NodeNegClass: {
+      if (textPos == textEnd) return false;
+      bool member = InSet(*node->operand.set, static_cast<unsigned char>(*textPos));
+      if (member != (node->kind == NodeClass)) return false;
+      ++textPos;
+      return true;
+    }
+    case NodeGroup: return MatchGroup(node);
+    case NodeBackref: return MatchBackref(node->operand.value);
+    case NodeRefBackref: return MatchRefBackref(node->operand.value);
+    case NodeStar: return MatchStar(node);
+    case NodePlus: return MatchPlus(node);
+    case NodeOptional: WalkOperand(node); return true;
+    case NodeLazyStar: return MatchLazyStar(node);
+    case NodeLazyPlus: return MatchLazyPlus(node);
+    case NodeLazyOptional: return MatchLazyOptional(node);
+    case NodeAtLeast: return MatchAtLeast(node);
+    case NodeBetween: return MatchBetween(node);
+    case NodeLazyAtLeast: return MatchLazyAtLeast(node);
+    case NodeLazyBetween: return MatchLazyBetween(node);
+    case NodeAlternative: WalkOperand(node); return true;  // alone, as an operand
+    case NodeLookBehind: return MatchLookBehind(node, false);
+    case NodeNegLookBehind: return MatchLookBehind(node, true);
+    case NodeLookAhead: return MatchLookAhead(node, false);
+    case NodeNegLookAhead: return MatchLookAhead(node, true);
+  }
+  return false;  // only our own builder makes kinds
+}
+
+bool PatternObject::MatchGroup(const PatternNode* node) {
+  const char* start = textPos;
+  if (!MatchSequence(node->operand.child)) {
+    textPos = start;
+    return false;
+  }
+  int g = node->low;
+  short from = static_cast<short>(start - textStart);
+  short to = static_cast<short>(textPos - textStart);
+  if (g == 0) {  // the root: "\m" and "\M" may already have fixed its bounds
+    if (groups->groupStart[0] == -1) groups->groupStart[0] = from;
+    if (groups->groupEnd[0] == -1) groups->groupEnd[0] = to;
+  } else if (g < kMaxGroups) {  // groups after the fifteenth capture nothing
+    groups->groupStart[g] = from;
+    groups->groupEnd[g] = to;
+  }
+  return true;
+}
+
+// Compares length bytes at from with the text at textPos, exactly.
+bool PatternObject::MatchBytes(const char* from, int length) {
+  if (length <= 0) return true;  // an empty or reversed capture matches nothing
+  if (textEnd - textPos < length) return false;
+  if (std::memcmp(from, textPos, length) != 0) return false;
+  textPos += length;
+  return true;
+}
+
+bool PatternObject::MatchBackref(int group) {
+  if (group >= kMaxGroups) return false;
+  int start = groups->groupStart[group];
+  int end = groups->groupEnd[group];
+  if (start < 0 || end < 0) return false;
+  return MatchBytes(textStart + start, end - start);
+}
+
+bool PatternObject::MatchRefBackref(int group) {
+  if (!refText || !refGroups || group >= kMaxGroups) return false;
+  int start = refGroups->groupStart[group];
+  int end = refGroups->groupEnd[group];
+  if (start < 0 || end < 0) return false;
+  return MatchBytes(refText + start, end - start);
+}
+
+// Fewer than d bytes before textPos: the operand is not walked, so nothing
+// before textStart is read; the positive form fails, the negative succeeds.
+bool PatternObject::MatchLookBehind(const PatternNode* node, bool negative) {
+  const char* start = textPos;
+  if (textPos - textStart < node->low) return negative;
+  textPos -= node->low;
+  bool walked = WalkOperand(node);
+  textPos = start;
+  return walked != negative;
+}
+
+bool PatternObject::MatchLookAhead(const PatternNode* node, bool negative) {
+  const char* start = textPos;
+  bool walked = WalkOperand(node);
+  textPos = start;
+  return walked != negative;
+}

@@ -1,0 +1,118 @@
+// One compiled pattern and the state of the match in progress. The engine
+// depends on nothing but the standard library: compile (tokenizer.cpp,
+// tree_builder.cpp), then match (matcher.cpp, repetition.cpp). Only
+// CompilePattern can fail; matching answers yes or no. Covered by
+// tests/regex/*_test.cpp.
+#pragma once
+
+#include "regex/compile_error.h"
+#include "regex/pattern_node.h"
+
+enum { kMaxGroups = 16 };
+
+// What a match fills; the caller provides all of it.
+struct MatchGroups {
+  short groupStart[kMaxGroups];  // signed 16-bit offsets from textStart, -1 when not set
+  short groupEnd[kMaxGroups];
+  int groupCount;  // groups of the pattern, group 0 included
+};
+
+enum {
+  // Longest pattern text accepted, envelope and flags included: twice what
+  // the search field and a rule can hold, and small enough that the deepest
+  // nesting stays far inside a 1 MiB thread stack.
+  kMaxPatternText = 1024,
+  // Only this many bytes of a text are matched: offsets are 16-bit.
+  kMaxMatchedText = 32767,
+};
+
+class PatternObject {
+ public:
+  PatternObject();                              // empty, invalid
+  explicit PatternObject(const char* pattern);  // then CompilePattern unless null
+  ~PatternObject();
+  PatternObject(const PatternObject&) = delete;
+  PatternObject& operator=(const PatternObject&) = delete;
+
+  // "/body/flags"; false when invalid, and the object then stays invalid
+  // until a later compilation succeeds.
+  bool CompilePattern(const char* pattern);
+  bool IsPatternValid() const;
+  // Searches the NUL-terminated text (its first kMaxMatchedText bytes).
+  bool MatchText(const char* text, MatchGroups* groups);
+  // Searches [textStart, textEnd) from start, which must lie in that range.
+  // anchoring: -1 the object's own setting, 0 unanchored, else anchored.
+  bool MatchRange(const char* start, const char* textStart, const char* textEnd,
+                  MatchGroups* groups, int anchoring);
+  bool SetAnchored(bool anchored);
+  // The text and registers "\y" back-references read; neither is copied, both
+  // must outlive the matches that use them. Null clears the reference.
+  bool SetReferenceMatch(const char* text, MatchGroups* groups);
+  int GroupCount() const;
+
+  // For the tester, the tests and the fuzz target.
+  CompileError LastError() const { return error; }
+  const PatternNode* Root() const { return root; }
+  int FirstItem() const { return firstItem; }
+  bool IgnoreCase() const { return ignoreCase != 0; }
+  bool SkipBlanks() const { return skipBlanks != 0; }
+  // Gives up (no match) after this many node walks in one call; 0, the
+  // default, never gives up. The time of a match is not polynomially bounded.
+  void SetStepLimit(unsigned long limit) { stepLimit = limit; }
+
+ private:
+  bool Fail(CompileError reason);
+  void ReleaseTree();
+  bool RunMatch(const char* start);
+  bool QuickCheck() const;
+  bool MatchSequence(const PatternNode* first);
+  bool MatchNode(const PatternNode* node);
+  bool RestMatches(const PatternNode* node);
+  bool TestItem(int code);
+  bool TestPosition(int code) const;
+  bool MatchGroup(const PatternNode* node);
+  bool MatchBytes(const char* from, int length);
+  bool MatchBackref(int group);
+  bool MatchRefBackref(int group);
+  bool MatchLookBehind(const PatternNode* node, bool negative);
+  bool MatchLookAhead(const PatternNode* node, bool negative);
+  bool WalkOperand(const PatternNode* node);
+  bool MatchStar(const PatternNode* node);
+  bool MatchPlus(const PatternNode* node);
+  bool MatchLazyStar(const PatternNode* node);
+  bool MatchLazyPlus(const PatternNode* node);
+  bool MatchLazyOptional(const PatternNode* node);
+  bool MatchAtLeast(const PatternNode* node);
+  bool MatchBetween(const PatternNode* node);
+  bool MatchLazyAtLeast(const PatternNode* node);
+  bool MatchLazyBetween(const PatternNode* node);
+  int RepeatGreedily(const PatternNode* node, bool* stalled);
+  bool BackOff(const PatternNode* node, const char* start);
+
+  PatternNode* root;
+  MatchGroups* refGroups;
+  unsigned char ignoreCase;
+  unsigned char skipBlanks;
+  unsigned char anchored;
+  unsigned char invalid;
+  int* tokens;
+  const char* textPos;
+  const char* textEnd;
+  const char* textStart;
+  const char* refText;
+  int firstItem;
+  MatchGroups* groups;
+  int groupCount;
+
+  CompileError error;
+  unsigned long stepLimit;
+  unsigned long steps;
+  bool gaveUp;
+};
+
+// Step 9 of reading a capture out of a match, made safe: copies the text of
+// group g (bytes [groupStart, groupEnd) of text) into buffer, cut to
+// bufferSize - 1 bytes, and NUL-terminates it. A group out of range, never
+// set, or reversed (by "\m" after "\M") gives an empty string. Returns the
+// length copied; nothing is written when bufferSize < 1.
+int CopyGroupText(const char* text, const MatchGroups* groups, int g, char* buffer, int bufferSize);

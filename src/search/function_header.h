@@ -1,0 +1,21 @@
+// Function names for the function column: a line is a header line when the
+// active rule's Match pattern matches it and its Ignore pattern does not; the
+// name is the text of Match's capture group RegNum, trimmed and shortened.
+// Covered by tests/search/function_header_test.cpp.
+#pragma once
+
+struct FunctionRule;
+
+enum {
+  kFunctionNameLimit = 32,  // longer names are cut...
+  kFunctionNameKept = 30,   // ...after this many characters, and "..." appended
+};
+
+// Non-zero when `line` is a header line under `rule`; `name` (kGroupBufferSize
+// bytes) then holds the captured name, empty when the group did not take part
+// or RegNum lies outside 0..15. On 0 `name` is left as it was.
+int IsFunctionHeader(const FunctionRule& rule, const char* line, char* name);
+
+// Trims `name` and cuts a name longer than kFunctionNameLimit to its first
+// kFunctionNameKept characters followed by "...". Returns `name`.
+char* ShortenFunctionName(char* name);

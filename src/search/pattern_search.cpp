@@ -1,0 +1,182 @@
+// Pattern search over the engine's PatternObject. The objects live in static
+// storage and are built with placement new on the first pattern-mode call
+// (never at load); a static guard destroys the ones that were built when the
+// module is unloaded (static destructors run on dlclose and DLL detach).
+// Covered by tests/search/pattern_search_test.cpp.
+#include "search/pattern_search.h"
+
+#include "regex/pattern_memory.h"
+#include "regex/pattern_object.h"
+#include "search/text_finder.h"
+#include "shell/host_info.h"
+#include "shell/messages.h"
+#include "shell/win_api.h"
+
+#include <new>
+#include <string.h>
+
+int badPatternShown;
+
+namespace {
+
+// One compiled pattern. `key` holds the composed text of the last successful
+// compilation into this slot; `keyLength` is -1 while the slot holds none
+// (a slot never built holds none whatever its zeroed fields say).
+struct PatternSlot {
+  alignas(PatternObject) unsigned char storage[sizeof(PatternObject)];
+  bool created;
+  long keyLength;
+  unsigned lastUse;
+  char key[kComposedPatternSize];
+
+  PatternObject* Object() { return reinterpret_cast<PatternObject*>(storage); }
+};
+
+// Compiled patterns take their blocks from the global heap like the rest of
+// the module. Installed before the first object is built, so no block is
+// ever released by another heap than the one that gave it.
+void* AllocateFromGlobalHeap(size_t size) { return GlobalAlloc(GMEM_FIXED, size); }
+void ReleaseToGlobalHeap(void* block) { GlobalFree(block); }
+const PatternAllocator kGlobalHeap = {AllocateFromGlobalHeap, ReleaseToGlobalHeap};
+
+PatternSlot slots[kPatternSlots];
+PatternSlot* current;
+unsigned useClock;
+bool cacheEnabled = true;
+
+void DestroySlots() {
+  for (PatternSlot& slot : slots) {
+    if (!slot.created) continue;
+    slot.Object()->~PatternObject();
+    slot.created = false;
+    slot.keyLength = -1;
+  }
+  current = nullptr;
+}
+
+struct SlotGuard {
+  ~SlotGuard() { DestroySlots(); }
+} slotGuard;
+
+// The composed pattern: on the stack when it fits, else in a heap block.
+class ComposedPattern {
+ public:
+  ComposedPattern(const char* prefix, const char* text, const char* suffix) {
+    size_t prefixLength = strlen(prefix), textLength = strlen(text);
+    size_t suffixLength = strlen(suffix);
+    length = prefixLength + textLength + suffixLength;
+    text_ = local;
+    if (length >= sizeof local) {
+      text_ = static_cast<char*>(GlobalAlloc(GMEM_FIXED, length + 1));
+      if (!text_) return;
+    }
+    memcpy(text_, prefix, prefixLength);
+    memcpy(text_ + prefixLength, text, textLength);
+    memcpy(text_ + prefixLength + textLength, suffix, suffixLength + 1);
+  }
+  ~ComposedPattern() {
+    if (text_ && text_ != local) GlobalFree(text_);
+  }
+  ComposedPattern(const ComposedPattern&) = delete;
+  ComposedPattern& operator=(const ComposedPattern&) = delete;
+
+  const char* Text() const { return text_; }
+  size_t Length() const { return length; }
+
+ private:
+  char local[kComposedPatternSize];
+  char* text_;
+  size_t length;
+};
+
+bool HoldsKey(const PatternSlot& slot, const ComposedPattern& pattern) {
+  return slot.created && slot.keyLength == long(pattern.Length()) &&
+         memcmp(slot.key, pattern.Text(), pattern.Length()) == 0;
+}
+
+PatternSlot* FindCachedSlot(const ComposedPattern& pattern) {
+  if (!cacheEnabled) return nullptr;
+  if (current && HoldsKey(*current, pattern)) return current;
+  for (PatternSlot& slot : slots)
+    if (HoldsKey(slot, pattern)) return &slot;
+  return nullptr;
+}
+
+// The slot a new compilation goes into: a slot never built, else the one
+// used longest ago.
+PatternSlot* ChooseSlot() {
+  if (!cacheEnabled) return &slots[0];
+  PatternSlot* oldest = &slots[0];
+  for (PatternSlot& slot : slots) {
+    if (!slot.created) return &slot;
+    if (slot.lastUse < oldest->lastUse) oldest = &slot;
+  }
+  return oldest;
+}
+
+// Compiles `pattern` into a slot; the slot keeps it as its key only when the
+// compilation succeeded and the text fits the key buffer.
+PatternSlot* CompileIntoSlot(const ComposedPattern& pattern, bool* compiled) {
+  PatternSlot* slot = ChooseSlot();
+  if (!slot->created) {
+    if (!slots[0].created) SetPatternAllocator(&kGlobalHeap);
+    new (slot->storage) PatternObject();
+    slot->created = true;
+  }
+  slot->keyLength = -1;
+  *compiled = slot->Object()->CompilePattern(pattern.Text());
+  if (*compiled && pattern.Length() < sizeof slot->key) {
+    memcpy(slot->key, pattern.Text(), pattern.Length());
+    slot->keyLength = long(pattern.Length());
+  }
+  return slot;
+}
+
+void ShowBadPattern(const char* composed) {
+  const char* items[] = {GetMsg(MsgError), GetMsg(MsgBadPattern), composed, GetMsg(MsgOk)};
+  HostInfo.Message(HostInfo.ModuleNumber, FMSG_WARNING, nullptr, items, 4, 1);
+}
+
+}  // namespace
+
+void SetPatternCacheEnabled(bool enabled) {
+  cacheEnabled = enabled;
+  for (PatternSlot& slot : slots) slot.keyLength = -1;
+}
+
+const PatternObject* CurrentPatternObject() { return current ? current->Object() : nullptr; }
+
+bool PatternObjectCreated() { return slots[0].created; }
+
+void ReleasePatternObjects() { DestroySlots(); }
+
+int FindPattern(const char* line, const char* text, int* position, int group, char* groupBuffer,
+                const char* prefix, const char* suffix) {
+  ComposedPattern pattern(prefix, text, suffix);
+  if (!pattern.Text()) return 0;  // no memory for an oversized pattern: nothing compiled
+  PatternSlot* slot = FindCachedSlot(pattern);
+  if (!slot) {
+    bool compiled = false;
+    slot = CompileIntoSlot(pattern, &compiled);
+    current = slot;
+    slot->lastUse = ++useClock;
+    if (!compiled) {
+      // Running out of memory is no fault of the pattern: no warning for it.
+      if (!badPatternShown && slot->Object()->LastError() != ErrOutOfMemory) {
+        ShowBadPattern(pattern.Text());
+        badPatternShown = 1;
+      }
+      return 0;
+    }
+  }
+  current = slot;
+  slot->lastUse = ++useClock;
+
+  MatchGroups groups;
+  bool matched = slot->Object()->MatchText(line, &groups);
+  *position = -1;
+  if (!matched) return 0;
+  *position = groups.groupStart[0];  // the engine matches only the first 32,767 bytes
+  if (groupBuffer) CopyGroupText(line, &groups, group, groupBuffer, kGroupBufferSize);
+  return 1;
+}

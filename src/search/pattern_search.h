@@ -1,0 +1,38 @@
+// Pattern mode of FindText: composes prefix, text and suffix, compiles the
+// result into the module's pattern object, matches the line and hands back
+// the match start and one capture group. Owns badPatternShown.
+// Covered by tests/search/pattern_search_test.cpp.
+#pragma once
+
+class PatternObject;
+
+// 1 after the invalid-pattern warning was shown; the line scan sets it back
+// to 0 before the first line of each search command, nothing else writes it.
+extern int badPatternShown;
+
+// The composed pattern of any search text or rule text the module holds
+// (prefix, text and suffix, each from a 512-byte buffer) fits this buffer; a
+// longer one from elsewhere is composed in a heap block.
+enum { kComposedPatternSize = 3 * 512 };
+
+// FindText with patternMode non-zero (see text_finder.h).
+int FindPattern(const char* line, const char* text, int* position, int group, char* groupBuffer,
+                const char* prefix, const char* suffix);
+
+// Compiled patterns are kept in a few slots keyed by the composed text, so the
+// three patterns a line may run (Ignore, Match, search) are not recompiled for
+// every line. Only successful compilations are kept: an invalid pattern is
+// compiled afresh on every call, exactly as without the cache, so matches,
+// groups, warnings and IsPatternValid never differ. Disabling the cache
+// compiles every call into the first slot (for tests and benchmarks).
+enum { kPatternSlots = 3 };
+void SetPatternCacheEnabled(bool enabled);
+
+// The pattern object that served the latest pattern-mode call; null before
+// the first. Its IsPatternValid tells whether that call's pattern compiled.
+const PatternObject* CurrentPatternObject();
+// True once the first pattern object has been constructed.
+bool PatternObjectCreated();
+// Destroys the pattern objects as unloading the module does; the next
+// pattern-mode call builds them again. For leak checks in tests.
+void ReleasePatternObjects();

@@ -1,0 +1,104 @@
+// ResultList over the global heap. Each result is one fixed block; the pointer
+// array grows by a fixed step, so n results cost about n / delta copies of it.
+// Covered by tests/search/result_list_test.cpp.
+#include "search/result_list.h"
+
+#include "shell/win_api.h"
+
+#include <new>
+#include <stdint.h>
+#include <string.h>
+
+namespace {
+
+const unsigned kMaxCapacity = 0x7FFFFFFF;
+
+bool IsBlank(unsigned char c) { return c == ' ' || (c >= 9 && c <= 13); }
+
+}  // namespace
+
+ResultList::ResultList(unsigned initialCapacity, unsigned growthStep)
+    : items(nullptr), count(0), capacity(0), delta(growthStep) {
+  SetCapacity(initialCapacity);
+}
+
+ResultList* ResultList::Create(unsigned initialCapacity, unsigned growthStep) {
+  void* block = GlobalAlloc(GMEM_FIXED, sizeof(ResultList));
+  if (!block) return nullptr;
+  return new (block) ResultList(initialCapacity, growthStep);
+}
+
+void ResultList::SetCapacity(unsigned n) {
+  if (n < count) n = count;
+  if (n > kMaxCapacity) n = kMaxCapacity;
+  if (n == capacity) return;
+  SearchResult** grown = nullptr;
+  if (n != 0) {
+    if (n > SIZE_MAX / sizeof(SearchResult*)) return;
+    grown = static_cast<SearchResult**>(GlobalAlloc(GMEM_FIXED, n * sizeof(SearchResult*)));
+    if (!grown) return;
+    if (count) memcpy(grown, items, count * sizeof(SearchResult*));
+  }
+  if (items) GlobalFree(items);
+  items = grown;
+  capacity = n;
+}
+
+unsigned ResultList::Add(SearchResult* element) {
+  if (count == capacity) {
+    uint64_t wanted = uint64_t(count) + (delta ? delta : 1);
+    SetCapacity(wanted > kMaxCapacity ? kMaxCapacity : unsigned(wanted));
+  }
+  if (count == capacity) {
+    if (element) GlobalFree(element);
+    return count;
+  }
+  items[count++] = element;
+  return count;
+}
+
+SearchResult* ResultList::Get(unsigned index) const { return index < count ? items[index] : nullptr; }
+
+void ResultList::Destroy(unsigned flags) {
+  for (unsigned i = 0; i < count; ++i)
+    if (items[i]) GlobalFree(items[i]);
+  count = 0;
+  SetCapacity(0);
+  if (items) {
+    GlobalFree(items);
+    items = nullptr;
+    capacity = 0;
+  }
+  if (flags & 1) GlobalFree(this);
+}
+
+const SearchResult* AddSearchResult(ResultList* list, int line, int position, const char* text,
+                                    const char* function) {
+  SearchResult* result = static_cast<SearchResult*>(GlobalAlloc(GMEM_FIXED, sizeof(SearchResult)));
+  if (!result) return nullptr;
+  result->line = line;
+  result->position = position;
+  CopyCut(result->text, text ? text : "", sizeof result->text);
+  CopyCut(result->function, function ? function : "", sizeof result->function);
+  unsigned before = list->Count();
+  if (list->Add(result) == before) return nullptr;
+  return result;
+}
+
+char* TrimBlanks(char* text) {
+  size_t length = strlen(text);
+  while (length > 0 && IsBlank(static_cast<unsigned char>(text[length - 1]))) --length;
+  text[length] = '\0';
+  size_t lead = 0;
+  while (lead < length && IsBlank(static_cast<unsigned char>(text[lead]))) ++lead;
+  if (lead) memmove(text, text + lead, length - lead + 1);
+  return text;
+}
+
+size_t CopyCut(char* dest, const char* source, size_t size) {
+  if (size == 0) return 0;
+  size_t length = strnlen(source, size - 1);
+  memcpy(dest, source, length);
+  dest[length] = '\0';
+  return length;
+}

@@ -1,0 +1,68 @@
+// The found lines of one search command: SearchResult records in a growable,
+// owning ResultList, and TrimBlanks, the trimming every text column uses.
+// Covered by tests/search/result_list_test.cpp.
+#pragma once
+
+#include <stddef.h>
+
+enum {
+  kResultTextSize = 512,     // a found line: 511 characters and the terminator
+  kResultFunctionSize = 64,  // a function name: 63 characters and the terminator
+};
+
+// One found line, each in its own GlobalAlloc block.
+struct SearchResult {
+  int line;                            // 0-based line number in the edited file
+  int position;                        // byte offset of the match start in the whole line
+  char text[kResultTextSize];          // OEM line, untrimmed and unfolded; longer lines are cut
+  char function[kResultFunctionSize];  // name current when the line was found, or empty
+};
+
+// A growable array of pointers that owns the blocks it points to. SetCapacity
+// is its one virtual operation and the list's own operations call it through
+// the virtual slot. Growth is linear by `delta`.
+class ResultList {
+ public:
+  // Starts empty with `initialCapacity` slots (none if that allocation fails).
+  ResultList(unsigned initialCapacity, unsigned delta);
+  // A list in its own GlobalAlloc block, for Destroy with bit 0; null when
+  // the block cannot be allocated.
+  static ResultList* Create(unsigned initialCapacity, unsigned delta);
+
+  // Resizes the pointer array to max(n, count) slots, at most 0x7FFFFFFF.
+  // When the new array cannot be allocated the list keeps its old one.
+  virtual void SetCapacity(unsigned n);
+  // Appends `element` and takes ownership of it. Returns the new count; when
+  // the array is full and cannot grow the element is released instead and the
+  // count returned unchanged, so nothing is ever stored past the array.
+  unsigned Add(SearchResult* element);
+  // The element at `index`, or null when index >= count.
+  SearchResult* Get(unsigned index) const;
+  // Releases every element and the array; bit 0 of `flags` also releases the
+  // list itself (only for a list made by Create).
+  void Destroy(unsigned flags);
+
+  unsigned Count() const { return count; }
+  unsigned Capacity() const { return capacity; }
+
+ private:
+  SearchResult** items;
+  unsigned count;
+  unsigned capacity;
+  unsigned delta;
+};
+
+// Allocates a result for `line` at `position` with copies of `text` and
+// `function` (null gives an empty field; longer texts are cut to the field)
+// and adds it to `list`. Returns the stored result, or null when it could not
+// be allocated or stored: the line is then dropped.
+const SearchResult* AddSearchResult(ResultList* list, int line, int position, const char* text,
+                                    const char* function);
+
+// Removes trailing, then leading bytes 9 to 13 and 32 in place (no byte of 128
+// or above counts as blank) and returns `text`.
+char* TrimBlanks(char* text);
+
+// Copies at most size - 1 bytes of `source` and a terminator into `dest`.
+// Returns the length copied.
+size_t CopyCut(char* dest, const char* source, size_t size);

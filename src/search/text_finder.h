@@ -1,0 +1,39 @@
+// FindText: does one line contain the search text (plain mode) or match the
+// pattern (pattern mode, in pattern_search.cpp), and where does the match
+// begin. FindSubstring and CopyPadded are the string helpers it shares.
+// Covered by tests/search/text_finder_test.cpp and pattern_search_test.cpp.
+#pragma once
+
+#include <stddef.h>
+
+// A group buffer handed to FindText must hold kGroupBufferSize bytes: a group
+// text is cut to kGroupBufferSize - 1 characters and always terminated (the
+// line scan passes its 512-byte currentFunction).
+enum { kGroupBufferSize = 512 };
+
+// Returns 1 when `line` contains `text` (patternMode 0: byte-exact substring,
+// leftmost) or matches the pattern prefix + text + suffix (patternMode non-zero)
+// and stores the byte offset of the match start through `position`.
+// Plain mode: not found returns 0 and leaves *position as it was; `group`,
+// `groupBuffer`, `prefix` and `suffix` are ignored.
+// Pattern mode: a pattern that does not compile returns 0, leaves *position
+// untouched and shows the invalid-pattern warning once per search command; a
+// compiled pattern that does not match sets *position to -1 and returns 0. On
+// a match, a non-null `groupBuffer` receives the text of capture `group`
+// (empty when that group did not take part or `group` is outside 0..15).
+int FindText(int patternMode, const char* line, const char* text, int* position, int group,
+             char* groupBuffer, const char* prefix, const char* suffix);
+
+// First occurrence of `needle` in `haystack`, or null. An empty needle is
+// found at the start, even in an empty haystack.
+const char* FindSubstring(const char* haystack, const char* needle);
+
+// FindSubstring over measured bytes: the first `needleLength` bytes of
+// `needle` within the first `haystackLength` bytes of `haystack`, or null.
+const char* FindBytes(const char* haystack, size_t haystackLength, const char* needle,
+                      size_t needleLength);
+
+// Copies the first n bytes of `source` (all of it when shorter) into `dest`
+// and fills with zero bytes up to n bytes in all. Writes nothing beyond n
+// bytes: a caller that wants a terminator after n bytes writes it itself.
+void CopyPadded(char* dest, const char* source, size_t n);

@@ -1,0 +1,80 @@
+// The registry store: the few verbs through which every persistent value of
+// the module is read and written, below PluginKey. Each operation opens the key
+// it needs, does its one job and closes the key again; nothing is cached, no
+// handle survives a call. Failures are never reported: reads give the default.
+// Covered by tests/settings/registry_store_test.cpp.
+#pragma once
+
+#include <stddef.h>
+
+#include "shell/plugin_api.h"
+#include "shell/plugin_key.h"
+
+enum {
+  // Sub-key names while enumerating: the registry's own 511-character limit
+  // for what the enumeration hands back.
+  kSubKeyNameSize = 512,
+  // A path relative to PluginKey: a parent such as "Extensions", a backslash
+  // and a whole sub-key name.
+  kSubPathSize = 32 + kSubKeyNameSize,
+  // PluginKey, a backslash and a sub-path.
+  kKeyPathSize = kPluginKeySize + kSubPathSize,
+  // Growth step of the item array built by CollectSubKeys.
+  kCollectStep = 10,
+};
+
+// Decides whether an enumerated sub-key is the one sought. `subPath` is the
+// enumerated key (relative to PluginKey), `name` the sub-key's name.
+typedef bool (*SubKeyFilter)(HKEY root, const char* subPath, const char* name, void* userData);
+// Fills `item` for the sub-key `name`: it must write Text itself (the store
+// copies nothing into it). True pre-selects the item. `selection` and
+// `currentName` are the caller's, handed through unchanged.
+typedef bool (*SubKeyItemFiller)(HKEY root, const char* subPath, const char* name,
+                                 FarMenuItem* item, int* selection, const char* currentName);
+
+// Joins `parent` and `child` with one backslash (none when `child` is empty)
+// into `dest` of `size` bytes. False, with `dest` empty, when it would not fit.
+bool JoinKeyPath(char* dest, size_t size, const char* parent, const char* child);
+// The full key path of `subPath`: PluginKey, a backslash and the sub-path, or
+// PluginKey alone for an empty sub-path. False when it would not fit or
+// there is no PluginKey.
+bool KeyPath(char (&dest)[kKeyPathSize], const char* subPath);
+
+// Opens (creating missing keys along the path) for writing; null on failure.
+HKEY OpenKeyForWrite(HKEY root, const char* subPath);
+// Opens for reading values; null when the key is missing or cannot be opened.
+HKEY OpenKeyForRead(HKEY root, const char* subPath);
+
+// Reads a 4-byte value into `*value`. On any failure (missing key or value,
+// a value of any other length) `*value` = `defaultValue` and false.
+bool ReadDword(HKEY root, const char* subPath, const char* name, int* value, int defaultValue);
+// The 4-byte value, or `defaultValue`.
+int GetDword(HKEY root, const char* subPath, const char* name, int defaultValue);
+// Reads a text of at most size - 1 characters into `dest` (`size` bytes). A
+// longer value is never cut: it fails, and `dest` gets `defaultText` (cut to
+// fit). False on any failure.
+bool ReadString(HKEY root, const char* subPath, const char* name, char* dest,
+                const char* defaultText, size_t size);
+// Each value is written with one call, so a failure leaves the old value whole.
+void WriteDword(HKEY root, const char* subPath, const char* name, int value);
+void WriteString(HKEY root, const char* subPath, const char* name, const char* text);
+// Deletes the key `subPath` (which must have no sub-keys); a missing key is no error.
+void DeleteKey(HKEY root, const char* subPath);
+
+// Walks the sub-keys of `subPath` in the registry's order and stops at the
+// first the filter accepts: its name, at most `n` characters, goes into `dest`
+// (n + 1 bytes: padded with zero bytes, terminated at n). False, and `dest`
+// untouched, when none was accepted.
+bool FindSubKey(HKEY root, const char* subPath, SubKeyFilter filter, void* userData, char* dest,
+                size_t n);
+// The name of the sub-key at enumeration `index` (at most kSubKeyNameSize - 1
+// characters) into `dest` of kSubKeyNameSize bytes; false (and `dest` empty)
+// when there is none.
+bool SubKeyNameAt(HKEY root, const char* subPath, int index, char (&dest)[kSubKeyNameSize]);
+// One menu item per sub-key of `subPath`, in the registry's order, each filled
+// by `filler`. Never an empty list: a missing key or one without sub-keys
+// gives one item with empty text. The caller frees `*items` with GlobalFree.
+// Returns the count; 0 (and null) only when not even one item can be allocated.
+// When memory runs out during the walk the items collected so far are kept.
+int CollectSubKeys(HKEY root, const char* subPath, SubKeyItemFiller filler, FarMenuItem** items,
+                   int* selection, const char* currentName);

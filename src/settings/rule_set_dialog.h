@@ -1,0 +1,16 @@
+// The rule-set dialog behind Ins and F4 of the rule-set menu, and the number
+// parser of its RegNum field.
+// Covered by tests/settings/rule_set_dialog_test.cpp.
+#pragma once
+
+// Shows the set `name` (null or empty: a new set, all fields empty, RegNum 1)
+// and, when OK closed the dialog with a usable name, writes "Mask", "Match",
+// "Ignore" and "RegNum" below the name now in the name field: a changed name
+// stores a second set and leaves the old one as it was. Nothing is written on
+// Cancel, Esc, an empty name or a name holding a backslash.
+void EditRuleSet(const char* name);
+// Leading "-" for negative, then decimal digits up to the first other
+// character, after trimming blanks: "-5" -5, " 12 " 12, "7x" 7; "", "x",
+// "+3" and "--3" give 0. Only the first 63 characters are looked at, and a
+// value past 32 bits wraps.
+int ParseSignedNumber(const char* text);

@@ -1,0 +1,217 @@
+// The edited file: lines as bytes in the editor's code page, the cursor and
+// the view. The cursor may stand past the end of a line, as in the host's
+// editor; typing there pads the line with blanks.
+#include <algorithm>
+
+#include "code_pages.h"
+#include "host.h"
+#include "lng_file.h"
+#include "word_motion.h"
+
+namespace host {
+
+namespace {
+const std::string kEmptyLine;
+const int kTabSize = 8;
+}  // namespace
+
+Editor::Editor() : lines_(1), wordDiv_(kDefaultWordDiv) {}
+
+void Editor::SetText(const std::vector<std::string>& lines) {
+  lines_ = lines;
+  if (lines_.empty()) lines_.resize(1);
+  curLine_ = curPos_ = topLine_ = leftPos_ = 0;
+  modified_ = false;
+}
+
+bool Editor::LoadFile(const std::string& path, const std::string& encoding, std::string* error) {
+  std::string dummy;
+  if (!error) error = &dummy;
+  if (encoding != "utf8" && encoding != "oem" && encoding != "ansi") {
+    *error = "unknown encoding \"" + encoding + "\" (utf8, oem or ansi)";
+    return false;
+  }
+  std::string raw;
+  if (!ReadWholeFile(path, &raw, error)) return false;
+  unmapped_ = 0;
+  std::string text;
+  if (encoding == "utf8") {
+    if (raw.compare(0, 3, "\xEF\xBB\xBF") == 0) raw.erase(0, 3);
+    text = Utf8ToOem(raw, &unmapped_);
+  } else {
+    text.swap(raw);
+  }
+  lines_.clear();
+  size_t count = std::count(text.begin(), text.end(), '\n') + 1;
+  lines_.reserve(count);
+  size_t pos = 0;
+  for (;;) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string::npos) {
+      lines_.emplace_back(text, pos, std::string::npos);
+      break;
+    }
+    size_t stop = end > pos && text[end - 1] == '\r' ? end - 1 : end;
+    lines_.emplace_back(text, pos, stop - pos);
+    pos = end + 1;
+  }
+  ansi_ = encoding == "ansi";
+  curLine_ = curPos_ = topLine_ = leftPos_ = 0;
+  modified_ = false;
+  return true;
+}
+
+void Editor::SetFileName(const std::string& fullPath) { fileName_ = fullPath; }
+void Editor::SetAnsi(bool ansi) { ansi_ = ansi; }
+
+void Editor::SetWindow(int columns, int rows) {
+  windowColumns_ = std::max(columns, 1);
+  windowRows_ = std::max(rows, 1);
+  FollowCursor();
+}
+
+const std::string& Editor::Line(int i) const {
+  if (i < 0 || i >= TotalLines()) return kEmptyLine;
+  return lines_[i];
+}
+
+std::string& Editor::MutableLine(int i) {
+  modified_ = true;
+  return lines_[std::max(0, std::min(i, TotalLines() - 1))];
+}
+
+void Editor::SetCursor(int line, int pos, int top, int left) {
+  int last = TotalLines() - 1;
+  if (line >= 0) curLine_ = std::min(line, last);
+  if (pos >= 0) curPos_ = pos;
+  if (top >= 0) topLine_ = std::min(top, last);
+  if (left >= 0) leftPos_ = left;
+  FollowCursor();
+}
+
+void Editor::FollowCursor() {
+  if (curLine_ < topLine_) topLine_ = curLine_;
+  if (curLine_ >= topLine_ + windowRows_) topLine_ = curLine_ - windowRows_ + 1;
+  if (curPos_ < leftPos_) leftPos_ = curPos_;
+  if (curPos_ >= leftPos_ + windowColumns_) leftPos_ = curPos_ - windowColumns_ + 1;
+}
+
+bool Editor::ProcessKey(WORD vk, DWORD controlState, char ch) {
+  bool ctrl = (controlState & (LEFT_CTRL_PRESSED | RIGHT_CTRL_PRESSED)) != 0;
+  bool alt = (controlState & (LEFT_ALT_PRESSED | RIGHT_ALT_PRESSED)) != 0;
+  int last = TotalLines() - 1;
+  const std::string& line = lines_[curLine_];
+  int length = static_cast<int>(line.size());
+  if (alt) return false;
+  switch (vk) {
+    case VK_LEFT:
+      if (ctrl) {
+        int pos = WordLeft(line, curPos_, wordDiv_);
+        if (pos >= 0) curPos_ = pos;
+        else if (curLine_ > 0) {
+          --curLine_;
+          curPos_ = static_cast<int>(lines_[curLine_].size());
+        }
+      } else if (curPos_ > 0) {
+        --curPos_;
+      } else if (curLine_ > 0) {
+        --curLine_;
+        curPos_ = static_cast<int>(lines_[curLine_].size());
+      }
+      break;
+    case VK_RIGHT:
+      if (ctrl) {
+        int pos = WordRight(line, curPos_, wordDiv_);
+        if (pos >= 0) curPos_ = pos;
+        else if (curLine_ < last) {
+          ++curLine_;
+          curPos_ = 0;
+        }
+      } else {
+        ++curPos_;
+      }
+      break;
+    case VK_UP:
+      if (ctrl) topLine_ = std::max(topLine_ - 1, 0);
+      if (curLine_ > 0 && (!ctrl || curLine_ >= topLine_ + windowRows_)) --curLine_;
+      break;
+    case VK_DOWN:
+      if (ctrl && topLine_ < last) ++topLine_;
+      if (curLine_ < last && (!ctrl || curLine_ < topLine_)) ++curLine_;
+      break;
+    case VK_HOME:
+      if (ctrl) curLine_ = 0;
+      curPos_ = 0;
+      break;
+    case VK_END:
+      if (ctrl) curLine_ = last;
+      curPos_ = static_cast<int>(lines_[curLine_].size());
+      break;
+    case VK_PRIOR:
+      curLine_ = std::max(curLine_ - (windowRows_ - 1), 0);
+      topLine_ = std::max(topLine_ - (windowRows_ - 1), 0);
+      break;
+    case VK_NEXT:
+      curLine_ = std::min(curLine_ + (windowRows_ - 1), last);
+      topLine_ = std::min(topLine_ + (windowRows_ - 1), std::max(last - windowRows_ + 1, 0));
+      break;
+    case VK_INSERT:
+      overtype_ = !overtype_;
+      break;
+    case VK_BACK:
+      if (curPos_ > length) {
+        --curPos_;
+      } else if (curPos_ > 0) {
+        MutableLine(curLine_).erase(--curPos_, 1);
+      } else if (curLine_ > 0) {
+        curPos_ = static_cast<int>(lines_[curLine_ - 1].size());
+        lines_[curLine_ - 1] += line;
+        lines_.erase(lines_.begin() + curLine_);
+        --curLine_;
+        modified_ = true;
+      }
+      break;
+    case VK_DELETE:
+      if (curPos_ < length) {
+        MutableLine(curLine_).erase(curPos_, 1);
+      } else if (curLine_ < last) {
+        std::string& here = MutableLine(curLine_);
+        here.resize(curPos_, ' ');
+        here += lines_[curLine_ + 1];
+        lines_.erase(lines_.begin() + curLine_ + 1);
+      }
+      break;
+    case VK_RETURN: {
+      if (ctrl) return false;
+      std::string rest = curPos_ < length ? line.substr(curPos_) : std::string();
+      MutableLine(curLine_).resize(std::min(curPos_, length));
+      lines_.insert(lines_.begin() + curLine_ + 1, rest);
+      ++curLine_;
+      curPos_ = 0;
+      break;
+    }
+    default: {
+      unsigned char c = static_cast<unsigned char>(ch);
+      if (ctrl || (c < ' ' && c != '\t')) return false;
+      std::string& text = MutableLine(curLine_);
+      if (curPos_ > static_cast<int>(text.size())) text.resize(curPos_, ' ');
+      if (overtype_ && curPos_ < static_cast<int>(text.size())) text[curPos_] = static_cast<char>(c);
+      else text.insert(text.begin() + curPos_, static_cast<char>(c));
+      ++curPos_;
+      break;
+    }
+  }
+  FollowCursor();
+  return true;
+}
+
+int TabPosition(const std::string& line, int pos) {
+  int column = 0;
+  for (int i = 0; i < pos; ++i) {
+    if (i < static_cast<int>(line.size()) && line[i] == '\t') column += kTabSize - column % kTabSize;
+    else ++column;
+  }
+  return column;
+}
+
+}  // namespace host

@@ -1,0 +1,207 @@
+// The Host object: construction, the key feed, the language file and the
+// public accessors. The services themselves are in services.cpp.
+#include "host.h"
+
+#include <ctype.h>
+#include <stdio.h>
+#include <string.h>
+
+#include "code_pages.h"
+#include "host_state.h"
+#include "platform.h"
+#include "trace_line.h"
+
+namespace host {
+
+namespace {
+Host* current = nullptr;
+const std::string kNoError;
+}  // namespace
+
+std::string LowerAscii(const std::string& s) {
+  std::string out(s);
+  for (char& c : out) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+unsigned char UpperOem(unsigned char c) {
+  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
+  if (c >= 0xA0 && c <= 0xAF) return static_cast<unsigned char>(c - 0x20);  // а-п
+  if (c >= 0xE0 && c <= 0xEF) return static_cast<unsigned char>(c - 0x50);  // р-я
+  if (c == 0xF1) return 0xF0;                                              // ё
+  return c;
+}
+
+std::string StripHotkey(const std::string& text, unsigned char* hotkey) {
+  std::string out;
+  if (hotkey) *hotkey = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size()) {
+      if (text[i + 1] == '&') {
+        out.push_back('&');
+        ++i;
+        continue;
+      }
+      if (hotkey && *hotkey == 0) {
+        *hotkey = UpperOem(static_cast<unsigned char>(text[i + 1]));
+        continue;
+      }
+    }
+    out.push_back(text[i]);
+  }
+  return out;
+}
+
+HostState::HostState(const HostOptions& o)
+    : options(o), screen(o.columns, o.rows), tracing(o.trace) {
+  memset(&info, 0, sizeof info);
+  editor.SetWindow(screen.Columns(), screen.Rows() - 2);
+}
+
+void HostState::WriteTypeAhead() {
+  while (scriptNext < script.size() && script[scriptNext].typeAhead) {
+    INPUT_RECORD records[2] = {ToInputRecord(script[scriptNext], true),
+                               ToInputRecord(script[scriptNext], false)};
+    DWORD written = 0;
+    WriteConsoleInputA(input, records, 2, &written);
+    ++scriptNext;
+  }
+}
+
+bool HostState::ReadKey(ScriptKey* key, bool modal) {
+  for (;;) {
+    DWORD pending = 0;
+    if (GetNumberOfConsoleInputEvents(input, &pending) && pending > 0) {
+      INPUT_RECORD record;
+      DWORD got = 0;
+      if (ReadConsoleInputA(input, &record, 1, &got) && got == 1) {
+        if (record.EventType == KEY_EVENT && record.Event.KeyEvent.bKeyDown) {
+          *key = FromInputRecord(record);
+          return true;
+        }
+        continue;
+      }
+    }
+    ScriptKey next;
+    if (scriptNext < script.size()) {
+      next = script[scriptNext++];
+      if (next.snap) {
+        snaps.push_back(screen.ToUtf8());
+        if (onSnap) onSnap(snaps.back());
+        WriteTypeAhead();
+        continue;
+      }
+    } else if (keySource) {
+      if (present) present();
+      if (!keySource(&next)) return false;
+    } else {
+      if (modal && !endedInModal) {
+        endedInModal = true;
+        screenAtEnd = screen.ToUtf8();
+      }
+      return false;
+    }
+    INPUT_RECORD record = ToInputRecord(next, true);
+    DWORD written = 0;
+    if (!WriteConsoleInputA(input, &record, 1, &written) || written != 1) {
+      // No usable console queue: the key still arrives, only polling misses it.
+      *key = next;
+      WriteTypeAhead();
+      return true;
+    }
+    WriteTypeAhead();
+  }
+}
+
+bool HostState::LoadLanguage() {
+  if (lngLoaded) return lngError.empty();
+  lngLoaded = true;
+  std::string error;
+  std::string path = ChooseLanguageFile(options.moduleDir, ".lng", options.language, &error);
+  std::string text;
+  if (path.empty()) {
+    lngError = error;
+  } else if (!ReadWholeFile(path, &text, &error)) {
+    lngError = error;
+  } else if (!ParseLng(text, &lng, &error)) {
+    lngError = path + ": " + error;
+  } else {
+    lng.path = path;
+  }
+  if (!lngError.empty()) {
+    fprintf(stderr, "skerrow-host: language file: %s\n", lngError.c_str());
+    Record(TraceLine("GetMsg").Text("error", lngError).Done());
+  }
+  return lngError.empty();
+}
+
+const char* HostState::Message(int id) {
+  if (!LoadLanguage()) return "";
+  if (id < 0 || id >= static_cast<int>(lng.messages.size())) {
+    Record(TraceLine("GetMsg").Int("id", id).Text("error", "message not found in " + lng.path).Done());
+    return "";
+  }
+  return lng.messages[id].c_str();
+}
+
+Host::Host(const HostOptions& options) : state_(new HostState(options)) {
+  current = this;
+  HostState& s = *state_;
+  std::string error;
+  if (!EnsureConsoleInput(&error)) fprintf(stderr, "skerrow-host: %s\n", error.c_str());
+  s.input = GetStdHandle(STD_INPUT_HANDLE);
+  FlushConsoleInputBuffer(s.input);
+  s.info.StructSize = sizeof(PluginStartupInfo);
+  snprintf(s.info.ModuleName, sizeof s.info.ModuleName, "%s", options.modulePath.c_str());
+  s.info.ModuleNumber = 0;
+  s.info.RootKey = s.options.rootKey.c_str();
+  FillServices(&s.info);
+  DrawEditor(s);
+}
+
+Host::~Host() {
+  if (current == this) current = nullptr;
+}
+
+Host* Host::Current() { return current; }
+const PluginStartupInfo* Host::StartupInfo() { return &state_->info; }
+Editor& Host::editor() { return state_->editor; }
+
+bool Host::QueueKeys(const std::string& script, std::string* error) {
+  std::vector<ScriptKey> keys;
+  if (!ParseKeyScript(script, &keys, error)) return false;
+  HostState& s = *state_;
+  bool atHead = s.scriptNext == s.script.size();
+  s.script.insert(s.script.end(), keys.begin(), keys.end());
+  if (atHead) s.WriteTypeAhead();
+  return true;
+}
+
+bool Host::TypeAhead(const std::string& script, std::string* error) {
+  std::vector<ScriptKey> keys;
+  if (!ParseKeyScript(script, &keys, error)) return false;
+  for (const ScriptKey& key : keys) {
+    INPUT_RECORD records[2] = {ToInputRecord(key, true), ToInputRecord(key, false)};
+    DWORD written = 0;
+    WriteConsoleInputA(state_->input, records, 2, &written);
+  }
+  return true;
+}
+
+int Host::PendingScriptKeys() const {
+  return static_cast<int>(state_->script.size() - state_->scriptNext);
+}
+
+const std::vector<std::string>& Host::Trace() const { return state_->trace; }
+void Host::ClearTrace() { state_->trace.clear(); }
+std::string Host::ScreenText() const { return state_->screen.ToUtf8(); }
+bool Host::ScriptEndedInModal() const { return state_->endedInModal; }
+const std::vector<std::string>& Host::Snaps() const { return state_->snaps; }
+void Host::RedrawEditor() { DrawEditor(*state_); }
+
+const std::string& Host::LanguageError() const {
+  state_->LoadLanguage();
+  return state_->lngError.empty() ? kNoError : state_->lngError;
+}
+
+}  // namespace host

@@ -1,0 +1,180 @@
+// ResultList growth and ownership, AddSearchResult's limits, TrimBlanks.
+#include "search/result_list.h"
+
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include <string>
+
+#include "shell/win_api.h"
+#include "support/fault_injection.h"
+
+namespace {
+
+SearchResult* NewResult(int line) {
+  SearchResult* result = static_cast<SearchResult*>(GlobalAlloc(GMEM_FIXED, sizeof(SearchResult)));
+  result->line = line;
+  return result;
+}
+
+// Counts the calls through the virtual slot, so a test sees that Add and
+// Destroy go through it.
+class CountingList : public ResultList {
+ public:
+  using ResultList::ResultList;
+  void SetCapacity(unsigned n) override {
+    ++calls;
+    ResultList::SetCapacity(n);
+  }
+  int calls = 0;
+};
+
+}  // namespace
+
+TEST(ResultList, GrowsLinearlyByItsStep) {
+  ResultList list(10, 5);
+  EXPECT_EQ(list.Capacity(), 10u);
+  const unsigned expected[] = {10, 10, 15, 15, 20, 25};
+  const unsigned counts[] = {1, 10, 11, 15, 16, 21};
+  unsigned added = 0;
+  for (size_t k = 0; k < sizeof counts / sizeof counts[0]; ++k) {
+    while (added < counts[k]) {
+      EXPECT_EQ(list.Add(NewResult(int(added))), added + 1);
+      ++added;
+    }
+    SCOPED_TRACE(counts[k]);
+    EXPECT_EQ(list.Capacity(), expected[k]);
+  }
+  for (unsigned i = 0; i < added; ++i) ASSERT_EQ(list.Get(i)->line, int(i));
+  EXPECT_EQ(list.Get(added), nullptr);
+  EXPECT_EQ(list.Get(unsigned(-1)), nullptr);
+  list.Destroy(2);
+  EXPECT_EQ(list.Count(), 0u);
+  EXPECT_EQ(list.Capacity(), 0u);
+}
+
+TEST(ResultList, AddAndDestroyGoThroughTheVirtualSlot) {
+  CountingList list(1, 1);
+  list.calls = 0;
+  list.Add(NewResult(0));  // fits: no call
+  list.Add(NewResult(1));  // full: grows
+  EXPECT_EQ(list.calls, 1);
+  list.Destroy(2);
+  EXPECT_EQ(list.calls, 2);
+}
+
+TEST(ResultList, SetCapacityNeverDropsBelowTheCount) {
+  ResultList list(2, 5);
+  list.Add(NewResult(0));
+  list.Add(NewResult(1));
+  list.SetCapacity(0);
+  EXPECT_EQ(list.Capacity(), 2u);
+  EXPECT_EQ(list.Get(1)->line, 1);
+  list.SetCapacity(40);
+  EXPECT_EQ(list.Capacity(), 40u);
+  EXPECT_EQ(list.Get(0)->line, 0);
+  list.Destroy(2);
+}
+
+TEST(ResultList, ZeroCapacityHoldsNoArray) {
+  ResultList list(0, 3);
+  EXPECT_EQ(list.Capacity(), 0u);
+  EXPECT_EQ(list.Get(0), nullptr);
+  EXPECT_EQ(list.Add(NewResult(7)), 1u);
+  EXPECT_EQ(list.Capacity(), 3u);
+  list.Destroy(2);
+}
+
+TEST(ResultList, DestroyWithBitZeroReleasesACreatedList) {
+  ResultList* list = ResultList::Create(10, 5);
+  ASSERT_NE(list, nullptr);
+  list->Add(NewResult(3));
+  list->Destroy(1);  // the leak checks of the fault tests catch a block left behind
+}
+
+TEST(AddSearchResult, CopiesAndCutsBothTexts) {
+  ResultList list(10, 5);
+  std::string longLine(700, 'x');
+  longLine[600] = 'y';
+  std::string longName(100, 'n');
+  const SearchResult* result = AddSearchResult(&list, 12, 650, longLine.c_str(), longName.c_str());
+  ASSERT_NE(result, nullptr);
+  EXPECT_EQ(result->line, 12);
+  EXPECT_EQ(result->position, 650);  // still counts in the whole line
+  EXPECT_EQ(std::string(result->text), std::string(kResultTextSize - 1, 'x'));
+  EXPECT_EQ(std::string(result->function), std::string(kResultFunctionSize - 1, 'n'));
+  const SearchResult* bare = AddSearchResult(&list, 0, 0, nullptr, nullptr);
+  ASSERT_NE(bare, nullptr);
+  EXPECT_STREQ(bare->text, "");
+  EXPECT_STREQ(bare->function, "");
+  EXPECT_EQ(list.Count(), 2u);
+  list.Destroy(2);
+}
+
+TEST(TrimBlanks, RemovesTheWhitespaceClassAtBothEnds) {
+  struct Case {
+    const char* text;
+    const char* trimmed;
+  } cases[] = {
+      {"", ""},
+      {" \t\r\n\v\f ", ""},
+      {"  a b  ", "a b"},
+      {"\tint main()\r", "int main()"},
+      {"a", "a"},
+      {"\xFF" "a\xFF", "\xFF" "a\xFF"},  // 0xFF (a no-break space in 866) is not blank
+      {"\xA0 x", "\xA0 x"},
+      {"\x08x\x0E", "\x08x\x0E"},  // 8 and 14 lie outside 9..13
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    char buffer[64];
+    strcpy(buffer, c.text);
+    EXPECT_EQ(TrimBlanks(buffer), buffer);
+    EXPECT_STREQ(buffer, c.trimmed);
+  }
+}
+
+TEST(CopyCut, StopsAtTheTerminatorOrTheSize) {
+  char buffer[8];
+  memset(buffer, '#', sizeof buffer);
+  EXPECT_EQ(CopyCut(buffer, "abc", 4), 3u);
+  EXPECT_STREQ(buffer, "abc");
+  EXPECT_EQ(CopyCut(buffer, "abcdef", 4), 3u);
+  EXPECT_STREQ(buffer, "abc");
+  EXPECT_EQ(buffer[4], '#');
+  EXPECT_EQ(CopyCut(buffer, "abc", 0), 0u);
+}
+
+TEST(ResultList, FullArrayThatCannotGrowDropsTheNewElement) {
+  if (!fault::Available()) GTEST_SKIP() << "fault injection needs the stand-in";
+  const long live = fault::LiveAllocations();
+  {
+    ResultList list(2, 5);
+    list.Add(NewResult(0));
+    list.Add(NewResult(1));
+    SearchResult* extra = NewResult(2);
+    fault::FailAllocation(1);  // the grown array
+    EXPECT_EQ(list.Add(extra), 2u);
+    fault::FailAllocation(0);
+    EXPECT_EQ(list.Capacity(), 2u);
+    EXPECT_EQ(list.Get(1)->line, 1);
+    EXPECT_EQ(list.Add(NewResult(3)), 3u);  // the next growth succeeds
+    EXPECT_EQ(list.Get(2)->line, 3);
+    list.Destroy(2);
+  }
+  EXPECT_EQ(fault::LiveAllocations(), live);  // the dropped element was released
+}
+
+TEST(ResultList, FailedFirstArrayLeavesAnEmptyListThatStillGrows) {
+  if (!fault::Available()) GTEST_SKIP() << "fault injection needs the stand-in";
+  const long live = fault::LiveAllocations();
+  fault::FailAllocation(1);
+  ResultList list(10, 5);
+  fault::FailAllocation(0);
+  EXPECT_EQ(list.Capacity(), 0u);
+  EXPECT_EQ(list.Add(NewResult(0)), 1u);
+  EXPECT_EQ(list.Capacity(), 5u);
+  list.Destroy(2);
+  EXPECT_EQ(fault::LiveAllocations(), live);
+}

@@ -1,0 +1,66 @@
+// Loading and saving the nine switches below PluginKey.
+#include "settings/options.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "settings/registry_fixture.h"
+
+namespace settings_test {
+namespace {
+
+const char* const kNames[] = {"PickWord", "ZeroWarn", "Case",  "RegExp", "Lines",
+                              "Global",   "Before",   "After", "CFunc"};
+
+std::vector<int> Switches(const Options& o) {
+  return {o.PickWord, o.ZeroWarn, o.Case, o.RegExp, o.Lines, o.Global, o.Before, o.After, o.CFunc};
+}
+
+class OptionsStore : public RegistryTest {
+ protected:
+  void SetUp() override {
+    RegistryTest::SetUp();
+    settings.options = Options{9, 9, 9, 9, 9, 9, 9, 9, 9};
+  }
+  void TearDown() override {
+    settings.options = Options{1, 1, 0, 0, 0, 1, 0, 0, 0};
+    RegistryTest::TearDown();
+  }
+};
+
+TEST_F(OptionsStore, MissingKeyGivesTheDefaultsAndWritesNothing) {
+  LoadOptions();
+  EXPECT_EQ((std::vector<int>{1, 1, 0, 0, 0, 1, 0, 0, 0}), Switches(settings.options));
+  EXPECT_FALSE(KeyExists(moduleKey));
+}
+
+TEST_F(OptionsStore, StoredValuesAreTakenUnchanged) {
+  DWORD five = 5, zero = 0, one = 1;
+  ASSERT_TRUE(SetRaw(moduleKey, "Case", REG_DWORD, &five, 4));
+  ASSERT_TRUE(SetRaw(moduleKey, "PickWord", REG_DWORD, &zero, 4));
+  ASSERT_TRUE(SetRaw(moduleKey, "Before", REG_DWORD, &one, 4));
+  ASSERT_TRUE(SetRaw(moduleKey, "After", REG_DWORD, &one, 4));
+  ASSERT_TRUE(SetRaw(moduleKey, "Lines", REG_BINARY, "\1\0\0\0\0\0\0\0", 8));  // unreadable
+  LoadOptions();
+  EXPECT_EQ((std::vector<int>{0, 1, 5, 0, 0, 1, 1, 1, 0}), Switches(settings.options));
+}
+
+TEST_F(OptionsStore, SaveWritesAllNineOnTheModuleKeyAndLoadReadsThemBack) {
+  settings.options = Options{0, 0, 1, 1, 1, 0, 0, 1, 1};
+  SaveOptions();
+  std::vector<int> stored;
+  for (const char* name : kNames) {
+    SCOPED_TRACE(name);
+    DWORD value = 77;
+    EXPECT_TRUE(GetRawDword(moduleKey, name, &value));
+    stored.push_back(static_cast<int>(value));
+  }
+  EXPECT_EQ(Switches(settings.options), stored);
+  settings.options = Options{9, 9, 9, 9, 9, 9, 9, 9, 9};
+  LoadOptions();
+  EXPECT_EQ(stored, Switches(settings.options));
+}
+
+}  // namespace
+}  // namespace settings_test

@@ -1,0 +1,101 @@
+// UTF-8 and the OEM/ANSI tables, on loading a file and on the screen.
+#include "host/code_pages.h"
+
+#include "host_fixture.h"
+
+namespace host_test {
+namespace {
+
+TEST(CodePages, Utf8ToOemAndBack) {
+  struct Case {
+    const char* utf8;
+    const char* oem;
+    int unmapped;
+  } cases[] = {
+      {"plain", "plain", 0},
+      {"Привет", "\x8F\xE0\xA8\xA2\xA5\xE2", 0},
+      {"ёЁ", "\xF1\xF0", 0},
+      {"│┌─┐╔═╗", "\xB3\xDA\xC4\xBF\xC9\xCD\xBB", 0},
+      {"€ and ü", "? and ?", 2},
+      {"\xFF bad \xC3", "? bad ?", 2},  // malformed bytes count as unmapped
+      {"√№", "\xFB\xFC", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.utf8);
+    int unmapped = 0;
+    EXPECT_EQ(c.oem, host::Utf8ToOem(c.utf8, &unmapped));
+    EXPECT_EQ(c.unmapped, unmapped);
+    if (c.unmapped == 0) {
+      EXPECT_EQ(c.utf8, host::OemToUtf8(c.oem));
+    }
+  }
+}
+
+TEST(CodePages, AnsiAndOemConvertThroughUnicode) {
+  EXPECT_EQ(0x8F, host::AnsiToOemByte(0xCF));  // П
+  EXPECT_EQ(0xF1, host::AnsiToOemByte(0xB8));  // ё
+  EXPECT_EQ('?', host::AnsiToOemByte(0x80));   // Ђ has no OEM form
+  EXPECT_EQ(0xCF, host::OemToAnsiByte(0x8F));
+  EXPECT_EQ('?', host::OemToAnsiByte(0xB3));   // box drawing has no ANSI form
+  EXPECT_EQ("Жук", host::AnsiToUtf8("\xC6\xF3\xEA"));
+  for (int c = 0; c < 256; ++c) {
+    int oem = host::UnicodeToOem(host::OemToUnicode(static_cast<unsigned char>(c)));
+    EXPECT_EQ(c, oem);
+  }
+}
+
+TEST(CodePages, ScreenGlyphsShowControlBytesAsPictures) {
+  EXPECT_EQ(0x2193u, host::OemGlyph(0x19));
+  EXPECT_EQ(0x25B2u, host::OemGlyph(0x1E));
+  EXPECT_EQ(0x2502u, host::OemGlyph(0xB3));
+  EXPECT_EQ(static_cast<uint32_t>(' '), host::OemGlyph(0));
+}
+
+using Loading = HostTest;
+
+TEST_F(Loading, AUtf8FileIsHeldInOemAndShownInUtf8) {
+  ScratchDir dir;
+  std::string path = dir.Write("f.txt", "\xEF\xBB\xBFline │ one\r\nстрока €\n\nlast");
+  std::string error;
+  ASSERT_TRUE(h().editor().LoadFile(path, "utf8", &error)) << error;
+  host::Editor& e = h().editor();
+  ASSERT_EQ(4, e.TotalLines());
+  EXPECT_EQ("line \xB3 one", e.Line(0));
+  EXPECT_EQ("\xE1\xE2\xE0\xAE\xAA\xA0 ?", e.Line(1));
+  EXPECT_EQ("", e.Line(2));
+  EXPECT_EQ("last", e.Line(3));
+  EXPECT_EQ(1, e.UnmappedChars());
+  h().RedrawEditor();
+  EXPECT_EQ("line │ one", Row(1));
+  EXPECT_EQ("строка ?", Row(2));
+}
+
+TEST_F(Loading, AnAnsiFileConvertsOnlyThroughEditorToOem) {
+  ScratchDir dir;
+  std::string path = dir.Write("a.txt", "\xCF\xF0\xE8\xE2\xE5\xF2\n");
+  ASSERT_TRUE(h().editor().LoadFile(path, "ansi", nullptr));
+  EditorGetString line = {};
+  line.StringNumber = 0;
+  ASSERT_TRUE(info().EditorControl(ECTL_GETSTRING, &line));
+  std::string text(line.StringText, line.StringLength);
+  EXPECT_EQ("\xCF\xF0\xE8\xE2\xE5\xF2", text);
+  EditorConvertText convert = {&text[0], static_cast<int>(text.size())};
+  ASSERT_TRUE(info().EditorControl(ECTL_EDITORTOOEM, &convert));
+  EXPECT_EQ("\x8F\xE0\xA8\xA2\xA5\xE2", text);
+  EditorInfo ei = {};
+  info().EditorControl(ECTL_GETINFO, &ei);
+  EXPECT_EQ(1, ei.AnsiMode);
+  h().RedrawEditor();
+  EXPECT_EQ("Привет", Row(1));
+}
+
+TEST_F(Loading, AMissingFileOrBadEncodingIsReported) {
+  std::string error;
+  EXPECT_FALSE(h().editor().LoadFile("/nonexistent/file.c", "utf8", &error));
+  EXPECT_NE(std::string::npos, error.find("/nonexistent/file.c"));
+  EXPECT_FALSE(h().editor().LoadFile("x", "koi8", &error));
+  EXPECT_NE(std::string::npos, error.find("koi8"));
+}
+
+}  // namespace
+}  // namespace host_test

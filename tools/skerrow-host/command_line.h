@@ -1,0 +1,23 @@
+// The options of skerrow-host; see Usage() in command_line.cpp.
+#pragma once
+
+#include <string>
+
+struct HostCommandLine {
+  std::string file;
+  std::string keys;  // from --keys and --script, in the order given
+  bool scripted = false;
+  int cursorLine = -1, cursorPos = -1;
+  std::string language = "English";
+  std::string encoding = "utf8";
+  int columns = 80, rows = 25;
+  std::string registryFile;  // loaded at start, saved at exit
+  std::string importFile;    // merged at start
+  std::string traceFile;
+  std::string modulePath;
+  bool traceGetMsg = false;
+};
+
+// False with *error (or the usage text for --help, with *help set).
+bool ParseCommandLine(int argc, char** argv, HostCommandLine* line, std::string* error, bool* help);
+const char* Usage();
