@@ -80,6 +80,8 @@ def read_fragment(path):
     if not key.startswith(KEY_PREFIX) or '\\' in key[len(KEY_PREFIX):] or key == KEY_PREFIX:
         raise Problem('%s: key must be %s<SetName>' % (where, KEY_PREFIX))
     rule = {'name': key[len(KEY_PREFIX):], 'path': path}
+    if os.path.basename(path) != rule['name'] + '.reg':
+        raise Problem('%s: the file must be named after its set, "%s.reg"' % (where, rule['name']))
     for n, line in enumerate(lines[3:], 4):
         if line == b'':
             continue
@@ -110,7 +112,33 @@ def read_fragment(path):
         raise Problem('%s: RegNum %d is not a group 0..%d' % (where, rule['RegNum'], MAX_GROUP))
     if not rule['Match']:
         raise Problem('%s: Match is empty' % where)
+    for name in ('Match', 'Ignore'):
+        if count_groups(rule[name]) > MAX_GROUP:
+            # Legal, but the groups after the 15th capture nothing.
+            print('rules: note: %s: %s has %d groups; those after the %dth capture nothing' %
+                  (where, name, count_groups(rule[name]), MAX_GROUP))
     return rule
+
+
+def count_groups(pattern):
+    """Opening parentheses outside classes and escapes: the pattern's groups."""
+    body = pattern[1:pattern.rfind(b'/')] if pattern.rfind(b'/') > 0 else b''
+    groups = 0
+    in_class = False
+    i = 0
+    while i < len(body):
+        c = body[i:i + 1]
+        if c == b'\\':
+            i += 4 if body[i + 1:i + 2] == b'x' else 2
+            continue
+        if in_class:
+            in_class = c != b']'
+        elif c == b'[':
+            in_class = True
+        elif c == b'(':
+            groups += 1
+        i += 1
+    return groups
 
 
 # ---- masks, as the module splits them and the host compares them ------------
@@ -207,6 +235,8 @@ def run_engine(engine, pattern, subjects):
     if proc.returncode != 0:
         raise Problem('%s failed: %s' % (engine, proc.stderr.decode('latin-1').strip()))
     out = proc.stdout.decode('ascii').split('\n')
+    if len(out) < len(subjects):
+        raise Problem('%s gave %d answers for %d lines' % (engine, len(out), len(subjects)))
     result = []
     for k in range(len(subjects)):
         fields = out[k].split()

@@ -36,7 +36,9 @@ const unsigned char* FoldTable() {
 
 }  // namespace
 
-unsigned char FoldCaseByte(unsigned char c) { return FoldTable()[c]; }
+unsigned char FoldCaseByte(unsigned char c) {
+  return FoldTable()[c];
+}
 
 char* FoldCase(char* text) {
   const unsigned char* table = FoldTable();

@@ -120,17 +120,22 @@ class Scanner {
     if (plan.functions && IsFunctionHeader(settings.rule, line, scan->currentFunction))
       ShortenFunctionName(scan->currentFunction);
     int position = 0;
-    if (!Search(subject, &position)) return;
+    if (!Search(subject, length, &position)) return;
     const SearchResult* result = AddSearchResult(results, i, position, line, scan->currentFunction);
     if (result) WidenColumns(&scan->columns, *result, plan.lines);
   }
 
  private:
-  bool Search(const char* subject, int* position) {
+  // FindText on the NUL-terminated subject. Plain mode searches the measured
+  // line and looks for a NUL byte only in front of a match: with none there,
+  // the first match in the line is the first in the terminated text.
+  bool Search(const char* subject, size_t length, int* position) {
     if (plan.patternMode)
       return FindText(1, subject, scan->searchCopy, position, 0, nullptr, "/", plan.suffix);
-    // Plain mode as FindText does it, with the needle measured once per search.
-    const char* found = FindBytes(subject, strlen(subject), scan->searchCopy, plan.searchLength);
+    const char* needle = scan->searchCopy;
+    const char* found = FindBytes(subject, length, needle, plan.searchLength);
+    if (found && memchr(subject, '\0', size_t(found - subject) + plan.searchLength))
+      found = FindBytes(subject, strlen(subject), needle, plan.searchLength);
     if (!found) return false;
     *position = int(found - subject);
     return true;

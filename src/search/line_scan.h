@@ -11,7 +11,7 @@ enum {
   kSearchCopySize = 512,    // the search text as the scan works on it (511 characters)
   kFunctionNameSize = 512,  // currentFunction: a FindText group buffer
   kProgressLineSize = 80,
-  kProgressMinStep = 11,    // ranges of 1,100 lines or more show progress
+  kProgressMinStep = 11,  // ranges of 1,100 lines or more show progress
 };
 
 // The state of one scan, local to one search command.

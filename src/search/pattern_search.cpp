@@ -35,8 +35,12 @@ struct PatternSlot {
 // Compiled patterns take their blocks from the global heap like the rest of
 // the module. Installed before the first object is built, so no block is
 // ever released by another heap than the one that gave it.
-void* AllocateFromGlobalHeap(size_t size) { return GlobalAlloc(GMEM_FIXED, size); }
-void ReleaseToGlobalHeap(void* block) { GlobalFree(block); }
+void* AllocateFromGlobalHeap(size_t size) {
+  return GlobalAlloc(GMEM_FIXED, size);
+}
+void ReleaseToGlobalHeap(void* block) {
+  GlobalFree(block);
+}
 const PatternAllocator kGlobalHeap = {AllocateFromGlobalHeap, ReleaseToGlobalHeap};
 
 PatternSlot slots[kPatternSlots];
@@ -144,11 +148,17 @@ void SetPatternCacheEnabled(bool enabled) {
   for (PatternSlot& slot : slots) slot.keyLength = -1;
 }
 
-const PatternObject* CurrentPatternObject() { return current ? current->Object() : nullptr; }
+const PatternObject* CurrentPatternObject() {
+  return current ? current->Object() : nullptr;
+}
 
-bool PatternObjectCreated() { return slots[0].created; }
+bool PatternObjectCreated() {
+  return slots[0].created;
+}
 
-void ReleasePatternObjects() { DestroySlots(); }
+void ReleasePatternObjects() {
+  DestroySlots();
+}
 
 int FindPattern(const char* line, const char* text, int* position, int group, char* groupBuffer,
                 const char* prefix, const char* suffix) {

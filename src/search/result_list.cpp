@@ -13,7 +13,9 @@ namespace {
 
 const unsigned kMaxCapacity = 0x7FFFFFFF;
 
-bool IsBlank(unsigned char c) { return c == ' ' || (c >= 9 && c <= 13); }
+bool IsBlank(unsigned char c) {
+  return c == ' ' || (c >= 9 && c <= 13);
+}
 
 }  // namespace
 
@@ -57,7 +59,9 @@ unsigned ResultList::Add(SearchResult* element) {
   return count;
 }
 
-SearchResult* ResultList::Get(unsigned index) const { return index < count ? items[index] : nullptr; }
+SearchResult* ResultList::Get(unsigned index) const {
+  return index < count ? items[index] : nullptr;
+}
 
 void ResultList::Destroy(unsigned flags) {
   for (unsigned i = 0; i < count; ++i)

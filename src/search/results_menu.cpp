@@ -14,8 +14,8 @@
 namespace {
 
 enum {
-  kNumberColumnSize = 16,                        // 10 digits, separator, terminator
-  kFunctionColumnSize = kResultFunctionSize + 2, // the widest stored name and the separator
+  kNumberColumnSize = 16,                         // 10 digits, separator, terminator
+  kFunctionColumnSize = kResultFunctionSize + 2,  // the widest stored name and the separator
   kColumnFormatSize = 32,
 };
 
@@ -52,8 +52,8 @@ void ShowNothingFound(const char* title, const char* bottom) {
   HostInfo.Message(HostInfo.ModuleNumber, FMSG_WARNING, nullptr, items, 3, 1);
 }
 
-void ShowMenu(ResultList* list, const char* title, const char* bottom,
-              const ResultColumns& columns, const Options& options) {
+void ShowMenu(ResultList* list, const char* title, const char* bottom, const ResultColumns& columns,
+              const Options& options) {
   unsigned count = list->Count();
   if (count > SIZE_MAX / sizeof(FarMenuItem) || count > 0x7FFFFFFF) return;
   FarMenuItem* entries =
@@ -64,9 +64,8 @@ void ShowMenu(ResultList* list, const char* title, const char* bottom,
                       options.CFunc != 0);
     entries[i].Selected = entries[i].Checked = entries[i].Separator = 0;
   }
-  int chosen = HostInfo.Menu(HostInfo.ModuleNumber, -1, -1, 0,
-                             FMENU_SHOWAMPERSAND | FMENU_WRAPMODE, title, bottom, nullptr,
-                             nullptr, nullptr, entries, int(count));
+  int chosen = HostInfo.Menu(HostInfo.ModuleNumber, -1, -1, 0, FMENU_SHOWAMPERSAND | FMENU_WRAPMODE,
+                             title, bottom, nullptr, nullptr, nullptr, entries, int(count));
   if (chosen >= 0 && unsigned(chosen) < count) {
     const SearchResult* result = list->Get(unsigned(chosen));
     SetEditorCursor(result->line, result->position, -1, -1);

@@ -10,8 +10,8 @@
 struct Options;
 
 enum {
-  kResultsTitleSize = 256,   // title and bottom line; a long search text is cut
-  kMenuTextSize = 128,       // FarMenuItem::Text: an entry is cut to 127 characters
+  kResultsTitleSize = 256,  // title and bottom line; a long search text is cut
+  kMenuTextSize = 128,      // FarMenuItem::Text: an entry is cut to 127 characters
   kColumnSeparator = 0xB3,
 };
 

@@ -38,8 +38,7 @@ void CopyPadded(char* dest, const char* source, size_t n) {
 
 int FindText(int patternMode, const char* line, const char* text, int* position, int group,
              char* groupBuffer, const char* prefix, const char* suffix) {
-  if (patternMode)
-    return FindPattern(line, text, position, group, groupBuffer, prefix, suffix);
+  if (patternMode) return FindPattern(line, text, position, group, groupBuffer, prefix, suffix);
   const char* found = FindSubstring(line, text);
   if (!found) return 0;
   *position = int(found - line);

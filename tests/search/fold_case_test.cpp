@@ -31,7 +31,8 @@ unsigned char FoldByCalls(unsigned char c) {
 TEST(FoldCase, TableGivesWhatTheCallsGiveForEveryByte) {
   for (int c = 1; c < 256; ++c) {
     SCOPED_TRACE(c);
-    EXPECT_EQ(FoldCaseByte(static_cast<unsigned char>(c)), FoldByCalls(static_cast<unsigned char>(c)));
+    EXPECT_EQ(FoldCaseByte(static_cast<unsigned char>(c)),
+              FoldByCalls(static_cast<unsigned char>(c)));
   }
 }
 
@@ -39,9 +40,8 @@ TEST(FoldCase, FoldsLatinAndCyrillicLettersOnly) {
   struct Case {
     unsigned char from, to;
   } cases[] = {
-      {'a', 'A'}, {'z', 'Z'}, {'A', 'A'}, {'1', '1'}, {'_', '_'},
-      {0xA0, 0x80},  // Cyrillic a
-      {0xAF, 0x8F},  // pe
+      {'a', 'A'},   {'z', 'Z'}, {'A', 'A'}, {'1', '1'}, {'_', '_'}, {0xA0, 0x80},  // Cyrillic a
+      {0xAF, 0x8F},                                                                // pe
       {0xE0, 0x90},  // er: the lower half of the small letters lies apart
       {0xEF, 0x9F},  // ya
       {0xF1, 0xF0},  // yo

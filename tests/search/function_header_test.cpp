@@ -33,8 +33,8 @@ TEST_F(FunctionHeader, MatchSetsTheNameAndIgnoreOrNoMatchLeavesIt) {
     const char* name;  // the buffer starts as "old"
   } cases[] = {
       {"main(int argc)", 1, "main"},
-      {"if(x)", 0, "old"},       // ruled out by Ignore
-      {"  x = 1;", 0, "old"},    // no header
+      {"if(x)", 0, "old"},     // ruled out by Ignore
+      {"  x = 1;", 0, "old"},  // no header
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);

@@ -104,8 +104,8 @@ TEST_F(LineScanTest, ProgressFromElevenHundredLinesOn) {
     EXPECT_EQ(boxes.size(), shown ? 100u : 0u);  // lines 0, 11, 22, ... 1089
     EXPECT_EQ(Entries().size(), size_t(count));
     if (!shown) continue;
-    EXPECT_EQ(boxes[0].Items(), (std::vector<std::string>{Msg(MsgSearchTitle),
-                                                         Msg(MsgProgressPercent, 0), ""}));
+    EXPECT_EQ(boxes[0].Items(),
+              (std::vector<std::string>{Msg(MsgSearchTitle), Msg(MsgProgressPercent, 0), ""}));
     EXPECT_EQ(boxes[1].Items()[2], Msg(MsgProgressFound, 11));
     EXPECT_EQ(boxes[99].Items()[1], Msg(MsgProgressPercent, 99));
     EXPECT_EQ(boxes[0].Int("buttons"), 0);
@@ -194,11 +194,11 @@ TEST_F(LineScanTest, FunctionNamesComeFromTheNearestHeaderAbove) {
   settings.options.CFunc = 1;
   Scan("x");
   EXPECT_EQ(Entries(), (std::vector<std::string>{
-                           "     " + kBar + "x0",        // before any header: no name
+                           "     " + kBar + "x0",  // before any header: no name
                            "alpha" + kBar + "x2",
                            "beta " + kBar + "beta( x3",  // a found header shows its own name
                            "beta " + kBar + "x4",
-                           "beta " + kBar + "if( x5",    // Ignore keeps the previous name
+                           "beta " + kBar + "if( x5",  // Ignore keeps the previous name
                            "beta " + kBar + "if x6",
                        }));
 }
@@ -222,7 +222,7 @@ TEST_F(LineScanTest, LongFunctionNamesAreShortened) {
   Scan("x");
   const std::string cut = name40.substr(0, 30) + "...";
   EXPECT_EQ(Entries(), (std::vector<std::string>{name32 + " " + kBar + name32 + "( x",
-                                                  cut + kBar + name40 + "( x"}));
+                                                 cut + kBar + name40 + "( x"}));
 }
 
 TEST_F(LineScanTest, NumberColumnIsAsWideAsTheLargestNumber) {
@@ -249,7 +249,7 @@ TEST_F(LineScanTest, JumpGoesToTheStartOfTheWholeMatch) {
     int position;
   } cases[] = {
       {0, "bar", 4},
-      {1, "x(bar)", 3},    // the whole match, not the group
+      {1, "x(bar)", 3},      // the whole match, not the group
       {1, "xx x\\mbar", 4},  // \m moves the reported start
   };
   for (const Case& c : cases) {
@@ -282,8 +282,8 @@ TEST_F(LineScanTest, TwoInvalidPatternsGiveOneWarningNamingTheFirst) {
   Scan("(");
   std::vector<support::Call> messages = Calls("Message");
   ASSERT_EQ(messages.size(), 2u);  // the warning, then nothing found
-  EXPECT_EQ(messages[0].Items(), (std::vector<std::string>{Msg(MsgError), Msg(MsgBadPattern),
-                                                          "/(/", Msg(MsgOk)}));
+  EXPECT_EQ(messages[0].Items(),
+            (std::vector<std::string>{Msg(MsgError), Msg(MsgBadPattern), "/(/", Msg(MsgOk)}));
   EXPECT_EQ(messages[1].Items()[0], Msg(MsgResultsTitle, "("));
   ClearCalls();
   Scan("(");  // a new search warns again
@@ -349,8 +349,10 @@ class LineScanFaults : public LineScanTest {
       }
       size_t missing = 0;
       for (size_t i = 0, j = 0; i < all.size(); ++i) {
-        if (j < found.size() && found[j] == all[i]) ++j;
-        else ++missing;
+        if (j < found.size() && found[j] == all[i])
+          ++j;
+        else
+          ++missing;
       }
       EXPECT_EQ(missing, all.size() - found.size());
       EXPECT_LE(missing, 1u);
@@ -390,4 +392,19 @@ TEST_F(LineScanTest, UnreadableConsoleNeverStopsTheScan) {
   fault::SetConsoleInputFails(false);
   EXPECT_EQ(Entries().size(), 1100u);
   EXPECT_EQ(Calls("Message").size(), 100u);
+}
+
+TEST_F(LineScanTest, LineIsSearchedOnlyUpToANulByte) {
+  SetLines({std::string("ab\0needle", 9), std::string("needle\0x", 8), std::string("x\0y", 3)});
+  settings.options.Lines = 1;
+  Scan("needle");
+  EXPECT_EQ(FoundLines(), (std::vector<int>{2}));
+  ClearCalls();
+  settings.options.Case = 1;  // the unfolded path
+  Scan("needle");
+  EXPECT_EQ(FoundLines(), (std::vector<int>{2}));
+  ClearCalls();
+  settings.options.RegExp = 1;
+  Scan("needle");
+  EXPECT_EQ(FoundLines(), (std::vector<int>{2}));
 }

@@ -47,7 +47,7 @@ TEST_F(PatternSearch, ReportsTheStartOfTheWholeMatchAndOneGroup) {
   } cases[] = {
       {"abcd", "/b(c)/", 1, 1, "c"},
       {"xxabc", "/ab\\mc/", 0, 4, "c"},
-      {"ab", "/a(x)?b/", 1, 0, ""},   // the group never took part
+      {"ab", "/a(x)?b/", 1, 0, ""},    // the group never took part
       {"ac b", "/(a)?b/", 1, 3, "a"},  // left set by the attempt at offset 0
       {"int main(", "/(\\w+)\\(/", 1, 4, "main"},
       {"abc", "/b/", 16, 1, ""},  // no such register
@@ -80,7 +80,8 @@ TEST_F(PatternSearch, PrefixAndSuffixMakeTheEnvelope) {
   EXPECT_EQ(FindText(1, "xABc", "abc", &position, 0, nullptr, "/", "/i"), 1);
   EXPECT_EQ(position, 1);
   EXPECT_EQ(FindText(1, "xABc", "abc", &position, 0, nullptr, "/", "/"), 0);
-  EXPECT_EQ(FindText(1, "a/b", "a/b", &position, 0, nullptr, "/", "/"), 1);  // slashes need no escape
+  EXPECT_EQ(FindText(1, "a/b", "a/b", &position, 0, nullptr, "/", "/"),
+            1);  // slashes need no escape
 }
 
 TEST_F(PatternSearch, OneWarningPerSearchNamingTheFirstFailure) {
@@ -134,11 +135,21 @@ TEST_F(PatternSearch, CacheChangesNothingObservable) {
     const char* pattern;
     int group;
   } steps[] = {
-      {"if (a)", "/^if/", 0},         {"int f(x)", "/(\\w+)\\(/", 1}, {"int f(x)", "/x/i", 0},
-      {"void g(y)", "/^if/", 0},      {"void g(y)", "/(\\w+)\\(/", 1}, {"void g(y)", "/X/i", 0},
-      {"zz", "/(/", 0},               {"zz", "/z+/", 0},             {"ab", "/(a)|(b)/", 2},
-      {"void g(y)", "/(\\w+)\\(/", 1}, {"ab", "/[/", 0},              {"q", "/^if/", 0},
-      {"if", "/^if/", 0},             {"ab", "/(a)|(b)/", 1},        {"zz", "/(/", 0},
+      {"if (a)", "/^if/", 0},
+      {"int f(x)", "/(\\w+)\\(/", 1},
+      {"int f(x)", "/x/i", 0},
+      {"void g(y)", "/^if/", 0},
+      {"void g(y)", "/(\\w+)\\(/", 1},
+      {"void g(y)", "/X/i", 0},
+      {"zz", "/(/", 0},
+      {"zz", "/z+/", 0},
+      {"ab", "/(a)|(b)/", 2},
+      {"void g(y)", "/(\\w+)\\(/", 1},
+      {"ab", "/[/", 0},
+      {"q", "/^if/", 0},
+      {"if", "/^if/", 0},
+      {"ab", "/(a)|(b)/", 1},
+      {"zz", "/(/", 0},
   };
   std::vector<Outcome> outcomes[2];
   for (int cached = 0; cached < 2; ++cached) {

@@ -122,7 +122,10 @@ TEST(TrimBlanks, RemovesTheWhitespaceClassAtBothEnds) {
       {"  a b  ", "a b"},
       {"\tint main()\r", "int main()"},
       {"a", "a"},
-      {"\xFF" "a\xFF", "\xFF" "a\xFF"},  // 0xFF (a no-break space in 866) is not blank
+      {"\xFF"
+       "a\xFF",
+       "\xFF"
+       "a\xFF"},  // 0xFF (a no-break space in 866) is not blank
       {"\xA0 x", "\xA0 x"},
       {"\x08x\x0E", "\x08x\x0E"},  // 8 and 14 lie outside 9..13
   };

@@ -118,7 +118,7 @@ TEST_F(ResultsMenu, NothingFoundWarnsOnlyWithZeroWarn) {
     }
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].Items(), (std::vector<std::string>{Msg(MsgResultsTitle, "needle"),
-                                                            Msg(MsgResultsCount, 0), Msg(MsgOk)}));
+                                                             Msg(MsgResultsCount, 0), Msg(MsgOk)}));
   }
 }
 

@@ -13,17 +13,19 @@ TEST(FindSubstring, FindsTheLeftmostOccurrenceByteForByte) {
     const char* needle;
     int offset;  // -1: not found
   } cases[] = {
-      {"aaab", "aab", 1},  // the failed try at 0 resumes one byte later
-      {"ab", "abc", -1},   // needle longer than the haystack
+      {"aaab", "aab", 1},   // the failed try at 0 resumes one byte later
+      {"ab", "abc", -1},    // needle longer than the haystack
       {"xxabc", "abc", 2},  // at the very end
       {"xxab", "abc", -1},  // runs past the end
       {"abcabc", "abc", 0},
       {"abc", "", 0},
       {"", "", 0},
       {"", "a", -1},
-      {"aBc", "abc", -1},  // no folding here: the scan folds beforehand
+      {"aBc", "abc", -1},               // no folding here: the scan folds beforehand
       {"\x8F\xE0\xA8", "\xE0\xA8", 1},  // high bytes compare as bytes
-      {"a\xB3" "b", "\xB3", 1},
+      {"a\xB3"
+       "b",
+       "\xB3", 1},
       {"ababac", "abac", 2},
   };
   for (const Case& c : cases) {

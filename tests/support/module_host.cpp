@@ -50,7 +50,9 @@ std::vector<Call> ModuleTest::Calls(const std::string& service, const std::strin
   return calls;
 }
 
-std::string ModuleTest::Msg(int id) const { return GetMsg(id); }
+std::string ModuleTest::Msg(int id) const {
+  return GetMsg(id);
+}
 
 std::string ModuleTest::Msg(int id, const char* text) const {
   char buffer[1024];

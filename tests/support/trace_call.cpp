@@ -147,7 +147,9 @@ bool ParseTraceValue(const std::string& json, TraceValue* value) {
 
 Call::Call(const std::string& json) : json_(json), valid_(ParseTraceValue(json, &value_)) {}
 
-std::string Call::Service() const { return Text("call"); }
+std::string Call::Service() const {
+  return Text("call");
+}
 
 long long Call::Int(const std::string& key) const {
   const TraceValue* v = Field(key);

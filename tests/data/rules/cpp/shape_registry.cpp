@@ -108,6 +108,8 @@ class Stack {
   void push(T value) { items_.push_back(std::move(value)); }
   T pop();
   bool empty() const { return items_.empty(); }
+  explicit operator bool() const { return !items_.empty(); }
+  const T& operator()(std::size_t i) const { return items_.at(i); }
 
  private:
   std::vector<T> items_;
@@ -119,6 +121,15 @@ T Stack<T>::pop()
   if (items_.empty())
     throw std::out_of_range("pop() on an empty stack");
   T top = std::move(items_.back());
+  items_.pop_back();
+  return top;
+}
+
+template <>
+std::string Stack<std::string>::pop()
+{
+  if (items_.empty()) return {};
+  std::string top = items_.back();
   items_.pop_back();
   return top;
 }

@@ -44,6 +44,24 @@ public class Inventory implements Iterable<Inventory.Item> {
         @Override public String toString() { return sku + "=" + quantity; }
     }
 
+    public enum Unit {
+        PIECE("pc"),
+        BOX("box", 12),
+        PALLET("pal", 480);
+
+        private final String symbol;
+        private final int pieces;
+
+        Unit(String symbol) { this(symbol, 1); }
+
+        Unit(String symbol, int pieces) {
+            this.symbol = symbol;
+            this.pieces = pieces;
+        }
+
+        public int toPieces(int count) { return count * pieces; }
+    }
+
     public interface Listener {
         void changed(Item item, int delta);
         default boolean wants(Item item) { return true; }

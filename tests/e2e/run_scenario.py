@@ -1,0 +1,221 @@
+#!/usr/bin/env python3
+"""Runs one end-to-end scenario: skerrow-host with a key script, then the
+final screen, snaps, cursor line, trace, exit code and saved registry are
+compared with what the scenario expects.
+
+A scenario file is a list of sections, each opened by a line "== NAME":
+
+  == args            one line of arguments, shell-quoted; paths are relative
+                     to the source tree; {work} is the scenario's scratch
+                     folder. --script, --trace and --registry are added by
+                     the driver (an "== args" --registry wins).
+  == keys            the key script (as for --keys; '#' lines are comments)
+  == file NAME [ENCODING] [xN]   a file written to {work}/NAME before the
+                     run: the section's lines, N times over (default once),
+                     in ENCODING (utf8 by default, or cp866, cp1251)
+  == registry        initial text of the --registry file (REGEDIT4 ...)
+  == screen          an excerpt of the final screen: consecutive rows, each
+                     compared with trailing blanks removed; "..." skips rows;
+                     a row may start anywhere on the screen only if the
+                     section is "== screen anywhere" (substring match)
+  == snap N          the same for the N-th Snap of the script
+  == cursor          "LINE POS TOP LEFT" as the program prints it
+  == trace           JSON objects, one a line: the trace must hold calls
+                     that contain them (fields compared recursively, lists
+                     element by element), in this order
+  == no trace        JSON objects no call of the trace may contain
+  == registry after  lines the saved registry file must contain
+  == exit            the expected exit code (default 0)
+  == only native|win32   run the scenario in one build only
+Lines before the first section and lines starting with "#" in sections other
+than keys are comments.
+"""
+import argparse
+import json
+import os
+import shlex
+import subprocess
+import sys
+
+
+def parse_scenario(path):
+    sections = []
+    current = None
+    with open(path, encoding="utf-8") as f:
+        for raw in f.read().split("\n"):
+            if raw.startswith("== "):
+                current = [raw[3:].strip(), []]
+                sections.append(current)
+            elif current is not None:
+                current[1].append(raw)
+    result = []
+    for name, lines in sections:
+        while lines and lines[-1].strip() == "":
+            lines.pop()
+        if not name.split()[0] in ("keys", "registry", "file"):
+            lines = [l for l in lines if not l.startswith("#")]
+        result.append((name, lines))
+    return result
+
+
+def split_output(stdout):
+    """Screens by heading: {"screen": [...], "snap 1": [...]}, and the cursor line."""
+    screens, cursor, current = {}, None, None
+    for line in stdout.split("\n"):
+        if line.startswith("--- "):
+            current = line[4:]
+            screens[current] = []
+        elif line.startswith("cursor "):
+            cursor = line[7:].strip()
+            current = None
+        elif current is not None:
+            screens[current].append(line)
+    return screens, cursor
+
+
+def match_excerpt_at(screen, excerpt, start, anywhere):
+    r = start
+    for i, want in enumerate(excerpt):
+        if want.strip() == "...":
+            return any(match_excerpt_at(screen, excerpt[i + 1:], k, anywhere)
+                       for k in range(r, len(screen) + 1))
+        if r >= len(screen):
+            return False
+        row = screen[r]
+        if not (want in row if anywhere else row.rstrip() == want.rstrip()):
+            return False
+        r += 1
+    return True
+
+
+def contains(actual, pattern):
+    if isinstance(pattern, dict):
+        return isinstance(actual, dict) and all(
+            k in actual and contains(actual[k], v) for k, v in pattern.items())
+    if isinstance(pattern, list):
+        return (isinstance(actual, list) and len(actual) == len(pattern) and
+                all(contains(a, p) for a, p in zip(actual, pattern)))
+    return actual == pattern
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--host", required=True)
+    parser.add_argument("--wine", help="wrapper that runs a Windows program")
+    parser.add_argument("--build", default="native")
+    parser.add_argument("--source", required=True)
+    parser.add_argument("--work", required=True)
+    parser.add_argument("scenario")
+    a = parser.parse_args()
+
+    sections = parse_scenario(a.scenario)
+    named = {}
+    for name, lines in sections:
+        named.setdefault(name, []).extend(lines)
+    only = [n.split()[1] for n in named if n.startswith("only ")]
+    if only and a.build not in only:
+        print("scenario is for the %s build only: skipped" % only[0])
+        return 0
+
+    os.makedirs(a.work, exist_ok=True)
+    script = os.path.join(a.work, "keys.script")
+    trace = os.path.join(a.work, "trace.json")
+    registry = os.path.join(a.work, "registry.reg")
+    with open(script, "w", encoding="utf-8") as f:
+        f.write("\n".join(named.get("keys", [])) + "\n")
+    with open(registry, "w", encoding="utf-8") as f:
+        f.write("\n".join(named.get("registry", ["REGEDIT4"])) + "\n")
+    if os.path.exists(trace):
+        os.remove(trace)
+    for name, lines in sections:
+        words = name.split()
+        if words[0] != "file" or len(words) < 2:
+            continue
+        encoding, times = "utf8", 1
+        for w in words[2:]:
+            if w.startswith("x") and w[1:].isdigit():
+                times = int(w[1:])
+            else:
+                encoding = w
+        with open(os.path.join(a.work, words[1]), "wb") as f:
+            f.write(("\n".join(lines * times) + "\n").encode(encoding))
+
+    args = shlex.split(" ".join(named.get("args", [])).replace("{work}", a.work))
+    command = ([a.wine] if a.wine else []) + [a.host, "--script", script, "--trace", trace]
+    if "--registry" not in args:
+        command += ["--registry", registry]
+    command += args
+    run = subprocess.run(command, cwd=a.source, stdin=subprocess.DEVNULL,
+                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=300)
+    stdout = run.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
+    stderr = "\n".join(l for l in run.stderr.decode("utf-8", "replace").split("\n")
+                       if "setlocale" not in l)
+    screens, cursor = split_output(stdout)
+    failures = []
+
+    want_exit = int((named.get("exit") or ["0"])[0])
+    if run.returncode != want_exit:
+        failures.append("exit code %d, expected %d" % (run.returncode, want_exit))
+    for name, lines in sections:
+        kind = name.split()
+        if kind[0] == "screen" or kind[0] == "snap":
+            key = "screen" if kind[0] == "screen" else "snap " + kind[1]
+            anywhere = "anywhere" in kind
+            shown = screens.get(key)
+            if shown is None:
+                failures.append("no %s in the output" % key)
+            elif not match_excerpt_at_any(shown, lines, anywhere):
+                failures.append("%s does not show:\n  %s" % (key, "\n  ".join(lines)))
+        elif name == "cursor":
+            if cursor != " ".join(lines).strip():
+                failures.append("cursor %s, expected %s" % (cursor, " ".join(lines).strip()))
+    calls = []
+    if os.path.exists(trace):
+        with open(trace, encoding="utf-8") as f:
+            for line in f:
+                if line.strip():
+                    try:
+                        calls.append(json.loads(line))
+                    except ValueError as e:
+                        failures.append("trace line is not JSON (%s): %s" % (e, line[:200]))
+    patterns = [json.loads(l) for l in named.get("trace", []) if l.strip()]
+    at = 0
+    for p in patterns:
+        while at < len(calls) and not contains(calls[at], p):
+            at += 1
+        if at == len(calls):
+            failures.append("trace lacks (in order): %s" % json.dumps(p, ensure_ascii=False))
+            break
+        at += 1
+    for line in named.get("no trace", []):
+        if line.strip():
+            p = json.loads(line)
+            if any(contains(c, p) for c in calls):
+                failures.append("trace holds a call it must not: %s" % line)
+    if named.get("registry after"):
+        saved = open(registry, encoding="utf-8", errors="replace").read()
+        for line in named["registry after"]:
+            if line.strip() and line.strip() not in saved:
+                failures.append("saved registry lacks: %s" % line.strip())
+
+    if failures:
+        print("FAILED %s" % a.scenario)
+        for f in failures:
+            print("- " + f)
+        print("--- command: " + " ".join(shlex.quote(c) for c in command))
+        print("--- output:\n" + stdout)
+        if stderr.strip():
+            print("--- stderr:\n" + stderr)
+        return 1
+    print("passed %s" % a.scenario)
+    return 0
+
+
+def match_excerpt_at_any(screen, excerpt, anywhere):
+    if not excerpt:
+        return True
+    return any(match_excerpt_at(screen, excerpt, s, anywhere) for s in range(len(screen)))
+
+
+if __name__ == "__main__":
+    sys.exit(main())
