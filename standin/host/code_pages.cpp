@@ -79,14 +79,15 @@ const ReverseTable& AnsiReverse() {
 }
 
 std::string FromUtf8(const std::string& text, const ReverseTable& table, int* unmapped) {
-  std::string out;
-  out.reserve(text.size());
+  std::string out(text.size(), '\0');  // never longer than the UTF-8 text
+  char* o = &out[0];
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(text.data());
+  size_t size = text.size(), pos = 0;
   int missing = 0;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    unsigned char c = static_cast<unsigned char>(text[pos]);
+  while (pos < size) {
+    unsigned char c = p[pos];
     if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
+      *o++ = static_cast<char>(c);
       ++pos;
       continue;
     }
@@ -96,8 +97,9 @@ std::string FromUtf8(const std::string& text, const ReverseTable& table, int* un
       ++missing;
       byte = '?';
     }
-    out.push_back(static_cast<char>(byte));
+    *o++ = static_cast<char>(byte);
   }
+  out.resize(o - out.data());
   if (unmapped) *unmapped += missing;
   return out;
 }
@@ -107,14 +109,28 @@ std::string FromUtf8(const std::string& text, const ReverseTable& table, int* un
 int UnicodeToOem(uint32_t u) { return OemReverse().Find(u); }
 int UnicodeToAnsi(uint32_t u) { return AnsiReverse().Find(u); }
 
+namespace {
+
+struct ByteTable {
+  unsigned char to[256];
+  ByteTable(uint32_t (*from)(unsigned char), const ReverseTable& into) {
+    for (int c = 0; c < 256; ++c) {
+      int b = into.Find(from(static_cast<unsigned char>(c)));
+      to[c] = static_cast<unsigned char>(b < 0 ? '?' : b);
+    }
+  }
+};
+
+}  // namespace
+
 unsigned char AnsiToOemByte(unsigned char c) {
-  int b = UnicodeToOem(AnsiToUnicode(c));
-  return static_cast<unsigned char>(b < 0 ? '?' : b);
+  static const ByteTable* table = new ByteTable(AnsiToUnicode, OemReverse());
+  return table->to[c];
 }
 
 unsigned char OemToAnsiByte(unsigned char c) {
-  int b = UnicodeToAnsi(OemToUnicode(c));
-  return static_cast<unsigned char>(b < 0 ? '?' : b);
+  static const ByteTable* table = new ByteTable(OemToUnicode, AnsiReverse());
+  return table->to[c];
 }
 
 void AppendUtf8(uint32_t u, std::string* out) {

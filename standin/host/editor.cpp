@@ -1,6 +1,8 @@
 // The edited file: lines as bytes in the editor's code page, the cursor and
 // the view. The cursor may stand past the end of a line, as in the host's
 // editor; typing there pads the line with blanks.
+#include <string.h>
+
 #include <algorithm>
 
 #include "code_pages.h"
@@ -15,13 +17,50 @@ const std::string kEmptyLine;
 const int kTabSize = 8;
 }  // namespace
 
-Editor::Editor() : lines_(1), wordDiv_(kDefaultWordDiv) {}
+Editor::Editor() : slots_(1, Slot{0, 0, true}), owned_(1), wordDiv_(kDefaultWordDiv) {}
 
 void Editor::SetText(const std::vector<std::string>& lines) {
-  lines_ = lines;
-  if (lines_.empty()) lines_.resize(1);
+  bulk_.clear();
+  owned_ = lines;
+  if (owned_.empty()) owned_.resize(1);
+  slots_.assign(owned_.size(), Slot{0, 0, true});
   curLine_ = curPos_ = topLine_ = leftPos_ = 0;
   modified_ = false;
+}
+
+void Editor::Materialize(int i) const {
+  Slot& slot = slots_[i];
+  if (slot.owned) return;
+  owned_[i].assign(bulk_, slot.offset, slot.length);
+  slot.owned = true;
+}
+
+int Editor::LineLength(int i) const {
+  const Slot& slot = slots_[i];
+  return slot.owned ? static_cast<int>(owned_[i].size()) : slot.length;
+}
+
+const char* Editor::LineData(int i, int* length) const {
+  if (i < 0 || i >= TotalLines()) return nullptr;
+  const Slot& slot = slots_[i];
+  if (slot.owned) {
+    *length = static_cast<int>(owned_[i].size());
+    return owned_[i].data();
+  }
+  *length = slot.length;
+  return bulk_.data() + slot.offset;
+}
+
+void Editor::InsertLine(int at, const std::string& text) {
+  slots_.insert(slots_.begin() + at, Slot{0, 0, true});
+  owned_.insert(owned_.begin() + at, text);
+  modified_ = true;
+}
+
+void Editor::EraseLine(int at) {
+  slots_.erase(slots_.begin() + at);
+  owned_.erase(owned_.begin() + at);
+  modified_ = true;
 }
 
 bool Editor::LoadFile(const std::string& path, const std::string& encoding, std::string* error) {
@@ -41,20 +80,23 @@ bool Editor::LoadFile(const std::string& path, const std::string& encoding, std:
   } else {
     text.swap(raw);
   }
-  lines_.clear();
-  size_t count = std::count(text.begin(), text.end(), '\n') + 1;
-  lines_.reserve(count);
-  size_t pos = 0;
+  bulk_.swap(text);
+  slots_.clear();
+  const char* data = bulk_.data();
+  size_t size = bulk_.size(), pos = 0;
   for (;;) {
-    size_t end = text.find('\n', pos);
-    if (end == std::string::npos) {
-      lines_.emplace_back(text, pos, std::string::npos);
+    const void* hit = memchr(data + pos, '\n', size - pos);
+    if (!hit) {
+      slots_.push_back(Slot{pos, static_cast<int>(size - pos), false});
       break;
     }
-    size_t stop = end > pos && text[end - 1] == '\r' ? end - 1 : end;
-    lines_.emplace_back(text, pos, stop - pos);
+    size_t end = static_cast<const char*>(hit) - data;
+    size_t stop = end > pos && data[end - 1] == '\r' ? end - 1 : end;
+    slots_.push_back(Slot{pos, static_cast<int>(stop - pos), false});
     pos = end + 1;
   }
+  owned_.clear();
+  owned_.resize(slots_.size());
   ansi_ = encoding == "ansi";
   curLine_ = curPos_ = topLine_ = leftPos_ = 0;
   modified_ = false;
@@ -72,12 +114,15 @@ void Editor::SetWindow(int columns, int rows) {
 
 const std::string& Editor::Line(int i) const {
   if (i < 0 || i >= TotalLines()) return kEmptyLine;
-  return lines_[i];
+  Materialize(i);
+  return owned_[i];
 }
 
 std::string& Editor::MutableLine(int i) {
   modified_ = true;
-  return lines_[std::max(0, std::min(i, TotalLines() - 1))];
+  i = std::max(0, std::min(i, TotalLines() - 1));
+  Materialize(i);
+  return owned_[i];
 }
 
 void Editor::SetCursor(int line, int pos, int top, int left) {
@@ -100,7 +145,7 @@ bool Editor::ProcessKey(WORD vk, DWORD controlState, char ch) {
   bool ctrl = (controlState & (LEFT_CTRL_PRESSED | RIGHT_CTRL_PRESSED)) != 0;
   bool alt = (controlState & (LEFT_ALT_PRESSED | RIGHT_ALT_PRESSED)) != 0;
   int last = TotalLines() - 1;
-  const std::string& line = lines_[curLine_];
+  const std::string& line = Line(curLine_);
   int length = static_cast<int>(line.size());
   if (alt) return false;
   switch (vk) {
@@ -110,13 +155,13 @@ bool Editor::ProcessKey(WORD vk, DWORD controlState, char ch) {
         if (pos >= 0) curPos_ = pos;
         else if (curLine_ > 0) {
           --curLine_;
-          curPos_ = static_cast<int>(lines_[curLine_].size());
+          curPos_ = LineLength(curLine_);
         }
       } else if (curPos_ > 0) {
         --curPos_;
       } else if (curLine_ > 0) {
         --curLine_;
-        curPos_ = static_cast<int>(lines_[curLine_].size());
+        curPos_ = LineLength(curLine_);
       }
       break;
     case VK_RIGHT:
@@ -145,7 +190,7 @@ bool Editor::ProcessKey(WORD vk, DWORD controlState, char ch) {
       break;
     case VK_END:
       if (ctrl) curLine_ = last;
-      curPos_ = static_cast<int>(lines_[curLine_].size());
+      curPos_ = LineLength(curLine_);
       break;
     case VK_PRIOR:
       curLine_ = std::max(curLine_ - (windowRows_ - 1), 0);
@@ -164,28 +209,29 @@ bool Editor::ProcessKey(WORD vk, DWORD controlState, char ch) {
       } else if (curPos_ > 0) {
         MutableLine(curLine_).erase(--curPos_, 1);
       } else if (curLine_ > 0) {
-        curPos_ = static_cast<int>(lines_[curLine_ - 1].size());
-        lines_[curLine_ - 1] += line;
-        lines_.erase(lines_.begin() + curLine_);
+        curPos_ = LineLength(curLine_ - 1);
+        std::string joined = line;
+        MutableLine(curLine_ - 1) += joined;
+        EraseLine(curLine_);
         --curLine_;
-        modified_ = true;
       }
       break;
     case VK_DELETE:
       if (curPos_ < length) {
         MutableLine(curLine_).erase(curPos_, 1);
       } else if (curLine_ < last) {
+        std::string next = Line(curLine_ + 1);
         std::string& here = MutableLine(curLine_);
         here.resize(curPos_, ' ');
-        here += lines_[curLine_ + 1];
-        lines_.erase(lines_.begin() + curLine_ + 1);
+        here += next;
+        EraseLine(curLine_ + 1);
       }
       break;
     case VK_RETURN: {
       if (ctrl) return false;
       std::string rest = curPos_ < length ? line.substr(curPos_) : std::string();
       MutableLine(curLine_).resize(std::min(curPos_, length));
-      lines_.insert(lines_.begin() + curLine_ + 1, rest);
+      InsertLine(curLine_ + 1, rest);
       ++curLine_;
       curPos_ = 0;
       break;

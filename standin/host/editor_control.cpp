@@ -26,10 +26,11 @@ const char* CommandName(int command) {
 int GetString(HostState& s, EditorGetString* request) {
   Editor& e = s.editor;
   int number = request->StringNumber == -1 ? e.CurLine() : request->StringNumber;
-  if (number < 0 || number >= e.TotalLines()) return FALSE;
-  const std::string& line = e.Line(number);
-  request->StringText = line.c_str();
-  request->StringLength = static_cast<int>(line.size());
+  int length = 0;
+  const char* text = e.LineData(number, &length);
+  if (!text) return FALSE;
+  request->StringText = text;
+  request->StringLength = length;
   request->StringEOL = number + 1 < e.TotalLines() ? "\n" : "";
   request->SelStart = -1;
   request->SelEnd = -1;

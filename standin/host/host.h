@@ -59,8 +59,11 @@ class Editor {  // the file being edited; lines are bytes in the editor's code p
   int CurPos() const { return curPos_; }
   int TopScreenLine() const { return topLine_; }
   int LeftPos() const { return leftPos_; }
-  int TotalLines() const { return static_cast<int>(lines_.size()); }
+  int TotalLines() const { return static_cast<int>(slots_.size()); }
   const std::string& Line(int i) const;  // empty for a number out of range
+  // The bytes of line i without copying them (null for a number out of
+  // range): what ECTL_GETSTRING hands out, valid until the text changes.
+  const char* LineData(int i, int* length) const;
   const std::string& FileName() const { return fileName_; }
   bool Ansi() const { return ansi_; }
   bool Overtype() const { return overtype_; }
@@ -78,9 +81,23 @@ class Editor {  // the file being edited; lines are bytes in the editor's code p
   const std::string& WordDiv() const { return wordDiv_; }
 
  private:
+  // A loaded file stays in one block; a line becomes a string of its own
+  // (owned_) only when it is asked for by Line() or edited, so that loading
+  // 200,000 lines costs no allocation per line.
+  struct Slot {
+    size_t offset;
+    int length;
+    bool owned;
+  };
   void FollowCursor();
+  void Materialize(int i) const;
   std::string& MutableLine(int i);
-  std::vector<std::string> lines_;
+  void InsertLine(int at, const std::string& text);
+  void EraseLine(int at);
+  int LineLength(int i) const;
+  std::string bulk_;
+  mutable std::vector<Slot> slots_;
+  mutable std::vector<std::string> owned_;
   std::string fileName_;
   std::string wordDiv_;
   int curLine_ = 0, curPos_ = 0, topLine_ = 0, leftPos_ = 0;

@@ -116,6 +116,15 @@ bool ReadWholeFile(const std::string& path, std::string* text, std::string* erro
     return false;
   }
   text->clear();
+  // One read of the whole size where the size is known; pipes and the like
+  // are read on in blocks.
+  long size = fseek(f, 0, SEEK_END) == 0 ? ftell(f) : -1;
+  if (size > 0 && fseek(f, 0, SEEK_SET) == 0) {
+    text->resize(static_cast<size_t>(size));
+    text->resize(fread(&(*text)[0], 1, text->size(), f));
+  } else {
+    rewind(f);
+  }
   char buffer[65536];
   size_t n;
   while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) text->append(buffer, n);
