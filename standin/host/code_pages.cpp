@@ -85,6 +85,14 @@ std::string FromUtf8(const std::string& text, const ReverseTable& table, int* un
   size_t size = text.size(), pos = 0;
   int missing = 0;
   while (pos < size) {
+    // Runs of ASCII go eight bytes at a time.
+    uint64_t word;
+    if (pos + 8 <= size && (memcpy(&word, p + pos, 8), (word & 0x8080808080808080ull) == 0)) {
+      memcpy(o, p + pos, 8);
+      o += 8;
+      pos += 8;
+      continue;
+    }
     unsigned char c = p[pos];
     if (c < 0x80) {
       *o++ = static_cast<char>(c);

@@ -421,8 +421,10 @@ void SaveHistories(HostState& s, const DialogView& d) {
   for (const Item& it : d.items) {
     if (!HasHistory(it) || (it.flags & DIF_MANUALADDHISTORY)) continue;
     HistoryList& list = s.histories[LowerAscii(it.rec->History)];
+    if (list.name.empty()) list.name = it.rec->History;
     if (it.text.empty()) {
       list.fill = false;
+      if (s.options.historyInRegistry) StoreHistory(list);
       continue;
     }
     std::string lowered = LowerAscii(it.text);
@@ -432,6 +434,7 @@ void SaveHistories(HostState& s, const DialogView& d) {
     list.lines.insert(list.lines.begin(), it.text);
     if (static_cast<int>(list.lines.size()) > kMaxHistory) list.lines.resize(kMaxHistory);
     list.fill = true;
+    if (s.options.historyInRegistry) StoreHistory(list);
   }
 }
 

@@ -156,6 +156,7 @@ Host::Host(const HostOptions& options) : state_(new HostState(options)) {
   s.info.ModuleNumber = 0;
   s.info.RootKey = s.options.rootKey.c_str();
   FillServices(&s.info);
+  if (options.historyInRegistry) LoadHistories(s);
   DrawEditor(s);
 }
 

@@ -39,6 +39,11 @@ struct HostOptions {
   bool trace = true;
   // GetMsg calls are frequent and rarely interesting: traced only when asked.
   bool traceGetMsg = false;
+  // Dialog histories live in the registry, as the host keeps them
+  // (HKCU\Software\Far\SavedDialogHistory\<name>), instead of only for the
+  // life of this Host. The program turns it on; tests keep it off so that
+  // one test's history never reaches the next.
+  bool historyInRegistry = false;
 };
 
 class Editor {  // the file being edited; lines are bytes in the editor's code page

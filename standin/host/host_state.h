@@ -15,6 +15,7 @@
 namespace host {
 
 struct HistoryList {
+  std::string name;                // as the dialog item spells it
   std::vector<std::string> lines;  // newest first
   bool fill = true;                // the list's Flags: DIF_USELASTHISTORY may fill from it
 };
@@ -89,6 +90,9 @@ int RunMessage(HostState& state, DWORD flags, const char* helpTopic, const char*
 void ShowHelp(HostState& state, const char* topic);
 int EditorControlCommand(HostState& state, int command, void* param);
 bool MatchMask(const char* pattern, const char* name, bool skipPath);
+// Dialog histories in the registry (HostOptions::historyInRegistry).
+void LoadHistories(HostState& state);
+void StoreHistory(const HistoryList& list);
 
 // The module's services, as PluginStartupInfo carries them.
 void FillServices(PluginStartupInfo* info);

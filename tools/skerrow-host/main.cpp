@@ -82,6 +82,7 @@ int main(int argc, char** argv) {
   options.modulePath = host::FullPath(modulePath);
   options.trace = !line.traceFile.empty();
   options.traceGetMsg = line.traceGetMsg;
+  options.historyInRegistry = true;
   host::Host h(options);
   host::HostState& state = h.state();
 
