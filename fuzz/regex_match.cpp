@@ -75,7 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (object.MatchText(line.data(), &groups)) {
       CheckRegisters(groups, object.GroupCount(), std::strlen(line.data()));
       char buffer[16];
-      for (int g = 0; g < kMaxGroups; ++g) CopyGroupText(line.data(), &groups, g, buffer, sizeof buffer);
+      for (int g = 0; g < kMaxGroups; ++g)
+        CopyGroupText(line.data(), &groups, g, buffer, sizeof buffer);
     }
   }
   std::free(text);

@@ -25,11 +25,18 @@ install_packages() {
     need+=(libclang-rt-14-dev)
   command -v wine >/dev/null || need+=(wine)
   dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine32:i386)
+  command -v locale-gen >/dev/null || need+=(locales)
   if [ ${#need[@]} -gt 0 ]; then
     log "installing: ${need[*]}"
     dpkg --print-foreign-architectures | grep -q i386 || dpkg --add-architecture i386
     apt-get update -q >/dev/null
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${need[@]}" >/dev/null || return 1
+  fi
+  # Wine takes its code pages from the locale: ru_RU gives OEM 866 and ANSI 1251.
+  if ! locale -a 2>/dev/null | grep -qi '^ru_RU.utf8$'; then
+    sed -i 's/^# *ru_RU.UTF-8 UTF-8/ru_RU.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' >> /etc/locale.gen
+    locale-gen >/dev/null || return 1
   fi
 }
 

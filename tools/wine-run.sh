@@ -18,4 +18,6 @@ mkdir -p "$WINEPREFIX"
     wineserver -w
   fi
 ) 9>"$WINEPREFIX.lock"
-exec wine "$@"
+# One Wine program at a time: runs share the prefix's registry, and a test that
+# replaces a key must not see another test's keys appear under it.
+exec flock "$WINEPREFIX.run.lock" wine "$@"

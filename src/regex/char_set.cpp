@@ -33,14 +33,17 @@ const CharSet LowerSet = SetOf(kLower);
 const CharSet WordSet = SetOf(kWord);
 const CharSet DigitSet = SetOf(kDigit);
 
-void ClearSet(CharSet* set) { std::memset(set->bits, 0, sizeof set->bits); }
+void ClearSet(CharSet* set) {
+  std::memset(set->bits, 0, sizeof set->bits);
+}
 
 void AddRange(CharSet* set, int low, int high) {
   for (int v = low; v <= high; ++v) AddToSet(set, static_cast<unsigned char>(v));
 }
 
 void AddSet(CharSet* set, const CharSet& members) {
-  for (int i = 0; i < 32; ++i) set->bits[i] = static_cast<unsigned char>(set->bits[i] | members.bits[i]);
+  for (int i = 0; i < 32; ++i)
+    set->bits[i] = static_cast<unsigned char>(set->bits[i] | members.bits[i]);
 }
 
 void AddComplement(CharSet* set, const CharSet& members) {

@@ -6,7 +6,9 @@
 
 namespace {
 
-bool IsBlank(unsigned char byte) { return byte == ' ' || byte == '\t'; }
+bool IsBlank(unsigned char byte) {
+  return byte == ' ' || byte == '\t';
+}
 
 // Whether the byte matches a consuming item code.
 bool ByteMatches(int code, unsigned char byte) {

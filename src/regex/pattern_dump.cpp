@@ -30,20 +30,27 @@ struct NamedCode {
 };
 
 const NamedCode kOperatorNames[] = {
-    {NodeStar, "star"},           {NodePlus, "plus"},
-    {NodeOptional, "opt"},        {NodeLazyStar, "lstar"},
-    {NodeLazyPlus, "lplus"},      {NodeLazyOptional, "lopt"},
-    {NodeAtLeast, "atleast"},     {NodeBetween, "between"},
-    {NodeLazyAtLeast, "latleast"}, {NodeLazyBetween, "lbetween"},
-    {NodeAlternative, "alt"},     {NodeLookBehind, "behind"},
-    {NodeNegLookBehind, "nbehind"}, {NodeLookAhead, "ahead"},
+    {NodeStar, "star"},
+    {NodePlus, "plus"},
+    {NodeOptional, "opt"},
+    {NodeLazyStar, "lstar"},
+    {NodeLazyPlus, "lplus"},
+    {NodeLazyOptional, "lopt"},
+    {NodeAtLeast, "atleast"},
+    {NodeBetween, "between"},
+    {NodeLazyAtLeast, "latleast"},
+    {NodeLazyBetween, "lbetween"},
+    {NodeAlternative, "alt"},
+    {NodeLookBehind, "behind"},
+    {NodeNegLookBehind, "nbehind"},
+    {NodeLookAhead, "ahead"},
     {NodeNegLookAhead, "nahead"},
 };
 
 const NamedCode kStructureNames[] = {
-    {TokGroupOpen, "("},       {TokGroupClose, ")"},    {TokClassOpen, "["},
-    {TokClassClose, "]"},      {TokNegClassOpen, "[^"}, {TokBraceOpen, "{"},
-    {TokBraceClose, "}"},      {TokLazyBraceClose, "}?"}, {TokRangeDash, "dash"},
+    {TokGroupOpen, "("},  {TokGroupClose, ")"},      {TokClassOpen, "["},
+    {TokClassClose, "]"}, {TokNegClassOpen, "[^"},   {TokBraceOpen, "{"},
+    {TokBraceClose, "}"}, {TokLazyBraceClose, "}?"}, {TokRangeDash, "dash"},
 };
 
 template <int N>
@@ -79,8 +86,8 @@ std::string SequenceText(const PatternNode* node) {
 
 std::string OperatorText(const PatternNode* node) {
   std::string text = FindName(kOperatorNames, node->kind);
-  if (node->kind == NodeAtLeast || node->kind == NodeLazyAtLeast ||
-      node->kind == NodeLookBehind || node->kind == NodeNegLookBehind) {
+  if (node->kind == NodeAtLeast || node->kind == NodeLazyAtLeast || node->kind == NodeLookBehind ||
+      node->kind == NodeNegLookBehind) {
     text += std::to_string(node->low);
   } else if (node->kind == NodeBetween || node->kind == NodeLazyBetween) {
     text += std::to_string(node->low) + "," + std::to_string(node->high);

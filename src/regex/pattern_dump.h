@@ -9,6 +9,6 @@
 
 class PatternObject;
 
-std::string TokenName(int token);               // "lit:a", "star", "backref:12", ...
-std::string DumpNode(const PatternNode* node);  // the node and its operand, not its next
+std::string TokenName(int token);                    // "lit:a", "star", "backref:12", ...
+std::string DumpNode(const PatternNode* node);       // the node and its operand, not its next
 std::string DumpTree(const PatternObject& pattern);  // "invalid" when not compiled

@@ -12,7 +12,9 @@ void SetPatternAllocator(const PatternAllocator* allocator) {
   currentAllocator = allocator ? allocator : &kStandardAllocator;
 }
 
-void* AllocatePatternBlock(std::size_t size) { return currentAllocator->allocate(size); }
+void* AllocatePatternBlock(std::size_t size) {
+  return currentAllocator->allocate(size);
+}
 
 void FreePatternBlock(void* block) {
   if (block) currentAllocator->release(block);

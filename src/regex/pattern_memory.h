@@ -14,4 +14,4 @@ struct PatternAllocator {
 void SetPatternAllocator(const PatternAllocator* allocator);
 
 void* AllocatePatternBlock(std::size_t size);  // null when out of memory
-void FreePatternBlock(void* block);           // null is ignored
+void FreePatternBlock(void* block);            // null is ignored

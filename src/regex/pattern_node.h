@@ -22,15 +22,17 @@ enum NodeKind : int {
   NodeLookAhead = 4864,
   NodeNegLookAhead = 5120,
   NodeEmpty = 8193,
-  NodeItem = 8194,      // operand.value: literal byte or item code
-  NodeClass = 8195,     // operand.set
-  NodeNegClass = 8196,  // operand.set
-  NodeGroup = 8197,     // operand.child: first node of the body; low: group number
+  NodeItem = 8194,        // operand.value: literal byte or item code
+  NodeClass = 8195,       // operand.set
+  NodeNegClass = 8196,    // operand.set
+  NodeGroup = 8197,       // operand.child: first node of the body; low: group number
   NodeRefBackref = 8448,  // operand.value: group 0 to 19 of the reference match
   NodeBackref = 8704,     // operand.value: group 0 to 19 of this match
 };
 
-inline bool IsPostfixKind(int kind) { return kind > 4096 && kind < 8192; }
+inline bool IsPostfixKind(int kind) {
+  return kind > 4096 && kind < 8192;
+}
 
 struct PatternNode {
   int kind;

@@ -96,7 +96,9 @@ bool PatternObject::CompilePattern(const char* pattern) {
   return true;
 }
 
-bool PatternObject::IsPatternValid() const { return invalid == 0; }
+bool PatternObject::IsPatternValid() const {
+  return invalid == 0;
+}
 
 bool PatternObject::SetAnchored(bool flag) {
   anchored = flag ? 1 : 0;
@@ -109,4 +111,6 @@ bool PatternObject::SetReferenceMatch(const char* text, MatchGroups* reference) 
   return true;
 }
 
-int PatternObject::GroupCount() const { return groupCount; }
+int PatternObject::GroupCount() const {
+  return groupCount;
+}

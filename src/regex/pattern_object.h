@@ -110,7 +110,7 @@ class PatternObject {
   bool gaveUp;
 };
 
-// Step 9 of reading a capture out of a match, made safe: copies the text of
+// Reads a capture out of a match: copies the text of
 // group g (bytes [groupStart, groupEnd) of text) into buffer, cut to
 // bufferSize - 1 bytes, and NUL-terminates it. A group out of range, never
 // set, or reversed (by "\m" after "\M") gives an empty string. Returns the

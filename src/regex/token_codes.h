@@ -47,9 +47,13 @@ enum TokenCode : int {
 };
 
 enum {
-  kMaxLookBehind = 9,   // one digit after "?#" or "?~"
+  kMaxLookBehind = 9,     // one digit after "?#" or "?~"
   kMaxBackrefGroup = 19,  // "\19" is the highest back-reference that can be written
 };
 
-inline bool IsItemCode(int token) { return token >= ItemAny && token <= ItemMarkEnd; }
-inline bool IsLiteralToken(int token) { return token >= 0 && token < TokLiteralLimit; }
+inline bool IsItemCode(int token) {
+  return token >= ItemAny && token <= ItemMarkEnd;
+}
+inline bool IsLiteralToken(int token) {
+  return token >= 0 && token < TokLiteralLimit;
+}

@@ -21,7 +21,9 @@ struct Tokenizer {
   bool inBrace;  // braces never nest either
 };
 
-bool IsDigit(int byte) { return byte >= '0' && byte <= '9'; }
+bool IsDigit(int byte) {
+  return byte >= '0' && byte <= '9';
+}
 
 int HexValue(int byte) {
   if (byte >= 'a' && byte <= 'z') byte -= 'a' - 'A';  // ASCII upper-casing only
@@ -30,7 +32,9 @@ int HexValue(int byte) {
   return -1;
 }
 
-int ByteAt(const Tokenizer& t, int index) { return index < t.bodyEnd ? t.text[index] : -1; }
+int ByteAt(const Tokenizer& t, int index) {
+  return index < t.bodyEnd ? t.text[index] : -1;
+}
 
 void Emit(Tokenizer* t, int token, int consumed) {
   t->tokens[t->count++] = token;
@@ -139,14 +143,23 @@ CompileError TokenizeSingle(Tokenizer* t) {
   bool structure = byte == '(' || byte == ')' || byte == '[' || byte == '{';
   if (structure && t->inBrace) return ErrInsideBraces;
   switch (byte) {
-    case '(': ++t->groupDepth; Emit(t, TokGroupOpen, 1); break;
+    case '(':
+      ++t->groupDepth;
+      Emit(t, TokGroupOpen, 1);
+      break;
     case ')':
       if (t->groupDepth == 0) return ErrStrayGroupClose;
       --t->groupDepth;
       Emit(t, TokGroupClose, 1);
       break;
-    case '[': t->inClass = true; Emit(t, TokClassOpen, 1); break;
-    case '{': t->inBrace = true; Emit(t, TokBraceOpen, 1); break;
+    case '[':
+      t->inClass = true;
+      Emit(t, TokClassOpen, 1);
+      break;
+    case '{':
+      t->inBrace = true;
+      Emit(t, TokBraceOpen, 1);
+      break;
     case '}':
       if (!t->inBrace) return ErrStrayBraceClose;
       t->inBrace = false;

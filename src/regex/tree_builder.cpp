@@ -190,7 +190,9 @@ bool BuildSequence(Builder* b, PatternNode** slot, int from, int to) {
   return ApplyPostfix(b, slot);
 }
 
-bool OwnsChild(int kind) { return kind == NodeGroup || (kind >= NodeStar && kind <= NodeNegLookAhead); }
+bool OwnsChild(int kind) {
+  return kind == NodeGroup || (kind >= NodeStar && kind <= NodeNegLookAhead);
+}
 
 void ReleaseOperand(PatternNode* node) {
   if (node->kind == NodeClass || node->kind == NodeNegClass) {
@@ -242,7 +244,8 @@ int ParseCount(const int* tokens, int from, int to) {
 
 int FindFirstItem(const PatternNode* root) {
   const PatternNode* node = root;
-  while (node && (node->kind == NodeGroup || node->kind == NodePlus || node->kind == NodeLazyPlus)) {
+  while (node &&
+         (node->kind == NodeGroup || node->kind == NodePlus || node->kind == NodeLazyPlus)) {
     node = node->operand.child;
   }
   if (!node || node->kind != NodeItem) return 0;

@@ -56,7 +56,8 @@ bool Match(Text p, Text s) {
       case '*': {
         Text rest = p + 1;
         if (rest[0] == '.' && rest[1] == '*' && rest[2] == 0) return true;
-        if (rest[0] == '.' && rest[1] == 0) return strchr(reinterpret_cast<const char*>(s), '.') == nullptr;
+        if (rest[0] == '.' && rest[1] == 0)
+          return strchr(reinterpret_cast<const char*>(s), '.') == nullptr;
         if (rest[0] == '.' && rest[1] && !HasWildcards(rest + 1)) {
           Text dot = reinterpret_cast<Text>(strrchr(reinterpret_cast<const char*>(s), '.'));
           return dot && SameNoCase(dot + 1, rest + 1);

@@ -50,20 +50,24 @@ struct DialogView {
   int defaultButton = -1;
 };
 
-bool IsEdit(int type) { return type == DI_EDIT || type == DI_FIXEDIT || type == DI_PSWEDIT; }
+bool IsEdit(int type) {
+  return type == DI_EDIT || type == DI_FIXEDIT || type == DI_PSWEDIT;
+}
 
 bool IsSeparator(const Item& it) {
   return it.type == DI_TEXT && (it.flags & (DIF_SEPARATOR | DIF_SEPARATOR2));
 }
 
 const char* TypeName(int type) {
-  static const char* const kNames[] = {"DI_TEXT",   "DI_VTEXT",  "DI_SINGLEBOX", "DI_DOUBLEBOX",
-                                       "DI_EDIT",   "DI_PSWEDIT", "DI_FIXEDIT",  "DI_BUTTON",
-                                       "DI_CHECKBOX", "DI_RADIOBUTTON"};
+  static const char* const kNames[] = {
+      "DI_TEXT",    "DI_VTEXT",   "DI_SINGLEBOX", "DI_DOUBLEBOX", "DI_EDIT",
+      "DI_PSWEDIT", "DI_FIXEDIT", "DI_BUTTON",    "DI_CHECKBOX",  "DI_RADIOBUTTON"};
   return type >= 0 && type <= DI_RADIOBUTTON ? kNames[type] : "unknown";
 }
 
-bool HasHistory(const Item& it) { return IsEdit(it.type) && (it.flags & DIF_HISTORY) && it.rec->History; }
+bool HasHistory(const Item& it) {
+  return IsEdit(it.type) && (it.flags & DIF_HISTORY) && it.rec->History;
+}
 
 // Width of an item's visible part, as the host counts it for layout.
 int VisibleWidth(const Item& it) {
@@ -79,7 +83,8 @@ int VisibleWidth(const Item& it) {
 void LayoutCenterGroups(DialogView& d) {
   size_t i = 0;
   while (i < d.items.size()) {
-    if (!(d.items[i].flags & DIF_CENTERGROUP) || IsEdit(d.items[i].type) || IsSeparator(d.items[i])) {
+    if (!(d.items[i].flags & DIF_CENTERGROUP) || IsEdit(d.items[i].type) ||
+        IsSeparator(d.items[i])) {
       ++i;
       continue;
     }
@@ -148,7 +153,8 @@ void DrawSeparator(Screen& screen, const DialogView& d, const Item& it) {
 }
 
 // Writes shown text and colours its hotkey letter.
-void DrawLabel(Screen& screen, int x, int y, const Item& it, unsigned char attr, unsigned char hot) {
+void DrawLabel(Screen& screen, int x, int y, const Item& it, unsigned char attr,
+               unsigned char hot) {
   screen.Text(x, y, it.shown, attr);
   if (!it.hotkey) return;
   for (size_t i = 0; i < it.shown.size(); ++i)
@@ -163,7 +169,8 @@ void DrawEditField(Screen& screen, const DialogView& d, Item& it, bool focused) 
   if (it.cursor < it.scroll) it.scroll = it.cursor;
   if (it.cursor >= it.scroll + width) it.scroll = it.cursor - width + 1;
   if (it.type == DI_FIXEDIT) it.scroll = 0;  // a fixed field never scrolls
-  std::string shown = it.text.size() > static_cast<size_t>(it.scroll) ? it.text.substr(it.scroll) : "";
+  std::string shown =
+      it.text.size() > static_cast<size_t>(it.scroll) ? it.text.substr(it.scroll) : "";
   if (it.type == DI_PSWEDIT) shown.assign(shown.size(), '*');
   int x = d.x1 + it.x1, y = d.y1 + it.y1;
   unsigned char attr = it.clearFlag && focused ? kDialogEditUnchanged : kDialogEdit;
@@ -193,18 +200,20 @@ void DrawItem(Screen& screen, DialogView& d, Item& it, bool focused) {
       break;
     }
     case DI_TEXT:
-      if (IsSeparator(it)) DrawSeparator(screen, d, it);
-      else DrawLabel(screen, x, y, it, it.flags & DIF_BOXCOLOR ? kDialogBox : kDialogText, kDialogHotkey);
+      if (IsSeparator(it))
+        DrawSeparator(screen, d, it);
+      else
+        DrawLabel(screen, x, y, it, it.flags & DIF_BOXCOLOR ? kDialogBox : kDialogText,
+                  kDialogHotkey);
       break;
     case DI_VTEXT:
       for (size_t i = 0; i < it.shown.size(); ++i)
-        screen.Put(x, y + static_cast<int>(i), static_cast<unsigned char>(it.shown[i]), kDialogText);
+        screen.Put(x, y + static_cast<int>(i), static_cast<unsigned char>(it.shown[i]),
+                   kDialogText);
       break;
     case DI_EDIT:
     case DI_FIXEDIT:
-    case DI_PSWEDIT:
-      DrawEditField(screen, d, it, focused);
-      break;
+    case DI_PSWEDIT: DrawEditField(screen, d, it, focused); break;
     case DI_CHECKBOX:
     case DI_RADIOBUTTON: {
       bool radio = it.type == DI_RADIOBUTTON;
@@ -222,7 +231,8 @@ void DrawItem(Screen& screen, DialogView& d, Item& it, bool focused) {
     case DI_BUTTON: {
       bool brackets = !(it.flags & kNoBrackets);
       if (brackets) screen.Text(x, y, "[ ", attr);
-      DrawLabel(screen, x + (brackets ? 2 : 0), y, it, attr, focused ? kDialogFocus : kDialogHotkey);
+      DrawLabel(screen, x + (brackets ? 2 : 0), y, it, attr,
+                focused ? kDialogFocus : kDialogHotkey);
       if (brackets) screen.Text(x + 2 + static_cast<int>(it.shown.size()), y, " ]", attr);
       if (focused) {
         screen.cursorX = x + (brackets ? 2 : 0);
@@ -332,17 +342,25 @@ bool EditKey(HostState& s, Item& it, const ScriptKey& key) {
     return false;
   };
   switch (key.vk) {
-    case VK_LEFT: it.clearFlag = false; it.cursor = std::max(it.cursor - 1, 0); return true;
+    case VK_LEFT:
+      it.clearFlag = false;
+      it.cursor = std::max(it.cursor - 1, 0);
+      return true;
     case VK_RIGHT:
       it.clearFlag = false;
       it.cursor = std::min(it.cursor + 1, length);
       return true;
-    case VK_HOME: it.clearFlag = false; it.cursor = 0; return true;
+    case VK_HOME:
+      it.clearFlag = false;
+      it.cursor = 0;
+      return true;
     case VK_END:
       it.clearFlag = false;
       it.cursor = length;
       return true;
-    case VK_INSERT: if (!ctrl) it.overtype = !it.overtype; return true;
+    case VK_INSERT:
+      if (!ctrl) it.overtype = !it.overtype;
+      return true;
     case VK_UP:
     case VK_DOWN:
       if (!ctrl) return false;
@@ -400,14 +418,16 @@ int HandleKey(HostState& s, DialogView& d, const ScriptKey& key, const char* hel
   }
   if (inEdit && EditKey(s, *focused, key)) return -2;
   switch (key.vk) {
-    case VK_UP: case VK_LEFT: d.focus = NextFocus(d, d.focus, -1); return -2;
-    case VK_DOWN: case VK_RIGHT: d.focus = NextFocus(d, d.focus, 1); return -2;
+    case VK_UP:
+    case VK_LEFT: d.focus = NextFocus(d, d.focus, -1); return -2;
+    case VK_DOWN:
+    case VK_RIGHT: d.focus = NextFocus(d, d.focus, 1); return -2;
     case VK_SPACE:
       if (focused && mods == 0) return Activate(d, d.focus);
       return -2;
   }
   if (mods & PKF_ALT) {
-    unsigned char letter = key.vk >= 'A' && key.vk <= 'Z' ? static_cast<unsigned char>(key.vk)
+    unsigned char letter = key.vk >= 'A' && key.vk <= 'Z'   ? static_cast<unsigned char>(key.vk)
                            : key.vk >= '0' && key.vk <= '9' ? static_cast<unsigned char>(key.vk)
                                                             : key.ch;
     if (letter) return Hotkey(d, letter);
@@ -458,10 +478,16 @@ void CopyBack(DialogView& d) {
 
 std::string ItemJson(const FarDialogItem& r, const std::string& text, bool before) {
   TraceLine line("");
-  line.Text("type", TypeName(r.Type)).Int("x1", r.X1).Int("y1", r.Y1).Int("x2", r.X2)
-      .Int("y2", r.Y2).Int("focus", r.Focus);
-  if (IsEdit(r.Type) && (r.Flags & DIF_HISTORY)) line.Text("history", r.History);
-  else line.Int("selected", r.Selected);
+  line.Text("type", TypeName(r.Type))
+      .Int("x1", r.X1)
+      .Int("y1", r.Y1)
+      .Int("x2", r.X2)
+      .Int("y2", r.Y2)
+      .Int("focus", r.Focus);
+  if (IsEdit(r.Type) && (r.Flags & DIF_HISTORY))
+    line.Text("history", r.History);
+  else
+    line.Int("selected", r.Selected);
   if (before) line.Hex("flags", r.Flags).Int("default", r.DefaultButton);
   line.Text("text", text);
   std::string json = line.Done();
@@ -472,8 +498,8 @@ std::string ItemsJson(const FarDialogItem* items, int count, bool before) {
   std::string json = "[";
   for (int i = 0; i < count; ++i) {
     if (i) json += ",";
-    json += ItemJson(items[i], std::string(items[i].Data, strnlen(items[i].Data, sizeof items[i].Data)),
-                     before);
+    json += ItemJson(
+        items[i], std::string(items[i].Data, strnlen(items[i].Data, sizeof items[i].Data)), before);
   }
   return json + "]";
 }
@@ -486,8 +512,15 @@ int RunDialog(HostState& s, int x1, int y1, int x2, int y2, const char* helpTopi
   if (s.tracing && items && count > 0) before = ItemsJson(items, count, true);
   auto fail = [&](const char* why) {
     if (s.tracing)
-      s.Record(TraceLine("Dialog").Int("x1", x1).Int("y1", y1).Int("x2", x2).Int("y2", y2)
-                   .Int("count", count).Text("error", why).Int("result", -1).Done());
+      s.Record(TraceLine("Dialog")
+                   .Int("x1", x1)
+                   .Int("y1", y1)
+                   .Int("x2", x2)
+                   .Int("y2", y2)
+                   .Int("count", count)
+                   .Text("error", why)
+                   .Int("result", -1)
+                   .Done());
     return -1;
   };
   if (!items || count <= 0) return fail("no items");
@@ -519,7 +552,8 @@ int RunDialog(HostState& s, int x1, int y1, int x2, int y2, const char* helpTopi
     it.shown = IsEdit(it.type) ? it.text : StripHotkey(it.text, &it.hotkey);
     it.selected = it.type == DI_CHECKBOX || it.type == DI_RADIOBUTTON ? r->Selected : 0;
     it.focusable = (IsEdit(it.type) || it.type == DI_BUTTON || it.type == DI_CHECKBOX ||
-                    it.type == DI_RADIOBUTTON) && !(it.flags & DIF_DISABLE);
+                    it.type == DI_RADIOBUTTON) &&
+                   !(it.flags & DIF_DISABLE);
     if (r->DefaultButton && d.defaultButton < 0) d.defaultButton = i;
     d.items.push_back(it);
   }
@@ -549,10 +583,18 @@ int RunDialog(HostState& s, int x1, int y1, int x2, int y2, const char* helpTopi
   if (result != -1) SaveHistories(s, d);
   CopyBack(d);
   if (s.tracing)
-    s.Record(TraceLine("Dialog").Int("x1", x1).Int("y1", y1).Int("x2", x2).Int("y2", y2)
-                 .Text("help", helpTopic).Int("focusBefore", startFocus).Raw("items", before)
-                 .Raw("final", ItemsJson(items, count, false)).Int("focus", d.focus)
-                 .Int("result", result).Done());
+    s.Record(TraceLine("Dialog")
+                 .Int("x1", x1)
+                 .Int("y1", y1)
+                 .Int("x2", x2)
+                 .Int("y2", y2)
+                 .Text("help", helpTopic)
+                 .Int("focusBefore", startFocus)
+                 .Raw("items", before)
+                 .Raw("final", ItemsJson(items, count, false))
+                 .Int("focus", d.focus)
+                 .Int("result", result)
+                 .Done());
   return result;
 }
 

@@ -103,8 +103,12 @@ bool Editor::LoadFile(const std::string& path, const std::string& encoding, std:
   return true;
 }
 
-void Editor::SetFileName(const std::string& fullPath) { fileName_ = fullPath; }
-void Editor::SetAnsi(bool ansi) { ansi_ = ansi; }
+void Editor::SetFileName(const std::string& fullPath) {
+  fileName_ = fullPath;
+}
+void Editor::SetAnsi(bool ansi) {
+  ansi_ = ansi;
+}
 
 void Editor::SetWindow(int columns, int rows) {
   windowColumns_ = std::max(columns, 1);
@@ -152,7 +156,8 @@ bool Editor::ProcessKey(WORD vk, DWORD controlState, char ch) {
     case VK_LEFT:
       if (ctrl) {
         int pos = WordLeft(line, curPos_, wordDiv_);
-        if (pos >= 0) curPos_ = pos;
+        if (pos >= 0)
+          curPos_ = pos;
         else if (curLine_ > 0) {
           --curLine_;
           curPos_ = LineLength(curLine_);
@@ -167,7 +172,8 @@ bool Editor::ProcessKey(WORD vk, DWORD controlState, char ch) {
     case VK_RIGHT:
       if (ctrl) {
         int pos = WordRight(line, curPos_, wordDiv_);
-        if (pos >= 0) curPos_ = pos;
+        if (pos >= 0)
+          curPos_ = pos;
         else if (curLine_ < last) {
           ++curLine_;
           curPos_ = 0;
@@ -200,9 +206,7 @@ bool Editor::ProcessKey(WORD vk, DWORD controlState, char ch) {
       curLine_ = std::min(curLine_ + (windowRows_ - 1), last);
       topLine_ = std::min(topLine_ + (windowRows_ - 1), std::max(last - windowRows_ + 1, 0));
       break;
-    case VK_INSERT:
-      overtype_ = !overtype_;
-      break;
+    case VK_INSERT: overtype_ = !overtype_; break;
     case VK_BACK:
       if (curPos_ > length) {
         --curPos_;
@@ -241,8 +245,10 @@ bool Editor::ProcessKey(WORD vk, DWORD controlState, char ch) {
       if (ctrl || (c < ' ' && c != '\t')) return false;
       std::string& text = MutableLine(curLine_);
       if (curPos_ > static_cast<int>(text.size())) text.resize(curPos_, ' ');
-      if (overtype_ && curPos_ < static_cast<int>(text.size())) text[curPos_] = static_cast<char>(c);
-      else text.insert(text.begin() + curPos_, static_cast<char>(c));
+      if (overtype_ && curPos_ < static_cast<int>(text.size()))
+        text[curPos_] = static_cast<char>(c);
+      else
+        text.insert(text.begin() + curPos_, static_cast<char>(c));
       ++curPos_;
       break;
     }
@@ -254,8 +260,10 @@ bool Editor::ProcessKey(WORD vk, DWORD controlState, char ch) {
 int TabPosition(const std::string& line, int pos) {
   int column = 0;
   for (int i = 0; i < pos; ++i) {
-    if (i < static_cast<int>(line.size()) && line[i] == '\t') column += kTabSize - column % kTabSize;
-    else ++column;
+    if (i < static_cast<int>(line.size()) && line[i] == '\t')
+      column += kTabSize - column % kTabSize;
+    else
+      ++column;
   }
   return column;
 }

@@ -84,15 +84,22 @@ void TraceCall(HostState& s, int command, void* param, int result) {
     case ECTL_GETINFO: {
       EditorInfo* i = static_cast<EditorInfo*>(param);
       if (!i) break;
-      line.Text("fileName", i->FileName).Int("totalLines", i->TotalLines).Int("curLine", i->CurLine)
-          .Int("curPos", i->CurPos).Int("topScreenLine", i->TopScreenLine)
-          .Int("leftPos", i->LeftPos).Int("ansiMode", i->AnsiMode);
+      line.Text("fileName", i->FileName)
+          .Int("totalLines", i->TotalLines)
+          .Int("curLine", i->CurLine)
+          .Int("curPos", i->CurPos)
+          .Int("topScreenLine", i->TopScreenLine)
+          .Int("leftPos", i->LeftPos)
+          .Int("ansiMode", i->AnsiMode);
       break;
     }
     case ECTL_SETPOSITION: {
       EditorSetPosition* p = static_cast<EditorSetPosition*>(param);
-      line.Int("curLine", p->CurLine).Int("curPos", p->CurPos).Int("curTabPos", p->CurTabPos)
-          .Int("topScreenLine", p->TopScreenLine).Int("leftPos", p->LeftPos)
+      line.Int("curLine", p->CurLine)
+          .Int("curPos", p->CurPos)
+          .Int("curTabPos", p->CurTabPos)
+          .Int("topScreenLine", p->TopScreenLine)
+          .Int("leftPos", p->LeftPos)
           .Int("overtype", p->Overtype);
       break;
     }
@@ -107,9 +114,9 @@ void TraceCall(HostState& s, int command, void* param, int result) {
       INPUT_RECORD* r = static_cast<INPUT_RECORD*>(param);
       line.Int("eventType", r->EventType);
       if (r->EventType == KEY_EVENT)
-        line.Text("key", KeyName(r->Event.KeyEvent.wVirtualKeyCode,
-                                 r->Event.KeyEvent.dwControlKeyState,
-                                 static_cast<unsigned char>(r->Event.KeyEvent.uChar.AsciiChar)))
+        line.Text("key",
+                  KeyName(r->Event.KeyEvent.wVirtualKeyCode, r->Event.KeyEvent.dwControlKeyState,
+                          static_cast<unsigned char>(r->Event.KeyEvent.uChar.AsciiChar)))
             .Bool("down", r->Event.KeyEvent.bKeyDown != 0);
       line.Int("curLine", s.editor.CurLine()).Int("curPos", s.editor.CurPos());
       break;
@@ -121,8 +128,7 @@ void TraceCall(HostState& s, int command, void* param, int result) {
 int Execute(HostState& s, int command, void* param) {
   Editor& e = s.editor;
   switch (command) {
-    case ECTL_GETSTRING:
-      return param ? GetString(s, static_cast<EditorGetString*>(param)) : FALSE;
+    case ECTL_GETSTRING: return param ? GetString(s, static_cast<EditorGetString*>(param)) : FALSE;
     case ECTL_GETINFO:
       if (!param) return FALSE;
       GetInfo(s, static_cast<EditorInfo*>(param));
@@ -169,8 +175,10 @@ int EditorControlCommand(HostState& s, int command, void* param) {
     int result = Execute(s, command, param);
     TraceLine line("EditorControl");
     line.Text("command", CommandName(command)).Int("length", c->TextLength);
-    if (s.editor.Ansi()) line.AnsiText("text", before);
-    else line.Text("text", before);
+    if (s.editor.Ansi())
+      line.AnsiText("text", before);
+    else
+      line.Text("text", before);
     s.Record(line.Int("result", result).Done());
     return result;
   }

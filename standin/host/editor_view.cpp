@@ -14,8 +14,10 @@ const int kTabSize = 8;
 std::string ExpandTabs(const std::string& line) {
   std::string out;
   for (char c : line) {
-    if (c == '\t') out.append(kTabSize - out.size() % kTabSize, ' ');
-    else out.push_back(c);
+    if (c == '\t')
+      out.append(kTabSize - out.size() % kTabSize, ' ');
+    else
+      out.push_back(c);
   }
   return out;
 }

@@ -35,7 +35,7 @@ void DrawHelp(HostState& s, const HelpPage& page, int top, int link) {
     int x = h.centred ? (screen.Columns() - static_cast<int>(h.text.size())) / 2 : x1 + 2;
     screen.Text(x, row, h.text, kHelpText, x2 - x - 1);
     for (const HelpSpan& span : h.spans) {
-      unsigned char attr = span.link < 0 ? kHelpBold
+      unsigned char attr = span.link < 0       ? kHelpBold
                            : span.link == link ? kHelpSelectedLink
                                                : kHelpLink;
       for (int c = span.start; c < span.end && x + c < x2; ++c) screen.SetAttr(x + c, row, attr);
@@ -68,7 +68,8 @@ void ShowHelp(HostState& s, const char* topic) {
       page.title = "Help";
       HelpLine missing;
       missing.text = hostTopic ? "The host's own help is not part of this host."
-                               : !loaded ? error : "Topic \"" + wanted + "\" not found";
+                     : !loaded ? error
+                               : "Topic \"" + wanted + "\" not found";
       page.body.push_back(missing);
     }
     int top = 0, link = page.links.empty() ? -1 : 0;
@@ -84,7 +85,8 @@ void ShowHelp(HostState& s, const char* topic) {
       int bodyRows = s.screen.Rows() - 2 - static_cast<int>(page.header.size()) - 1;
       int lastTop = std::max(static_cast<int>(page.body.size()) - bodyRows, 0);
       switch (key.vk) {
-        case VK_ESCAPE: case VK_F10: leave = true; break;
+        case VK_ESCAPE:
+        case VK_F10: leave = true; break;
         case VK_UP: top = std::max(top - 1, 0); break;
         case VK_DOWN: top = std::min(top + 1, lastTop); break;
         case VK_PRIOR: top = std::max(top - bodyRows, 0); break;

@@ -32,7 +32,8 @@ void LoadHistories(HostState& state) {
   for (DWORD i = 0;; ++i) {
     char name[256];
     DWORD nameSize = sizeof name;
-    if (RegEnumKeyExA(root, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+    if (RegEnumKeyExA(root, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS)
       break;
     HKEY key;
     if (RegOpenKeyExA(root, name, 0, KEY_READ, &key) != ERROR_SUCCESS) continue;

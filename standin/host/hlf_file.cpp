@@ -44,8 +44,10 @@ void Wrap(const HelpLine& paragraph, int width, std::vector<HelpLine>* out) {
     line.text = text.substr(start, end - start);
     line.centred = paragraph.centred;
     for (const HelpSpan& span : paragraph.spans) {
-      int a = std::max(span.start, static_cast<int>(start)), b = std::min(span.end, static_cast<int>(end));
-      if (a < b) line.spans.push_back({a - static_cast<int>(start), b - static_cast<int>(start), span.link});
+      int a = std::max(span.start, static_cast<int>(start)),
+          b = std::min(span.end, static_cast<int>(end));
+      if (a < b)
+        line.spans.push_back({a - static_cast<int>(start), b - static_cast<int>(start), span.link});
     }
     out->push_back(line);
     start = end;
@@ -95,8 +97,8 @@ HelpLine ParseHelpMarkup(const std::string& raw, std::vector<HelpLink>* links) {
         size_t end = raw.find('@', i + 2);
         if (end != std::string::npos) {
           links->push_back({raw.substr(i + 2, end - i - 2)});
-          line.spans.push_back({start, static_cast<int>(line.text.size()),
-                                static_cast<int>(links->size()) - 1});
+          line.spans.push_back(
+              {start, static_cast<int>(line.text.size()), static_cast<int>(links->size()) - 1});
           i = end;
         }
       }
@@ -128,7 +130,8 @@ bool LoadHelpFile(const std::string& dir, const std::string& language, HelpFile*
 
 bool FindHelpTopic(const HelpFile& file, const std::string& topic, int width, HelpPage* page) {
   size_t i = 0;
-  while (i < file.lines.size() && !(IsTopicLine(file.lines[i]) && SameNoCase(file.lines[i].substr(1), topic)))
+  while (i < file.lines.size() &&
+         !(IsTopicLine(file.lines[i]) && SameNoCase(file.lines[i].substr(1), topic)))
     ++i;
   if (i == file.lines.size()) return false;
   page->title = topic;

@@ -28,7 +28,7 @@ unsigned char UpperOem(unsigned char c) {
   if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
   if (c >= 0xA0 && c <= 0xAF) return static_cast<unsigned char>(c - 0x20);  // а-п
   if (c >= 0xE0 && c <= 0xEF) return static_cast<unsigned char>(c - 0x50);  // р-я
-  if (c == 0xF1) return 0xF0;                                              // ё
+  if (c == 0xF1) return 0xF0;                                               // ё
   return c;
 }
 
@@ -138,7 +138,11 @@ bool HostState::LoadLanguage() {
 const char* HostState::Message(int id) {
   if (!LoadLanguage()) return "";
   if (id < 0 || id >= static_cast<int>(lng.messages.size())) {
-    Record(TraceLine("GetMsg").Int("id", id).Text("error", "message not found in " + lng.path).Done());
+    // The host shows an error box here; a stand-in that waits for a key would
+    // eat a test's script, so it says so on stderr and in the trace.
+    fprintf(stderr, "skerrow-host: message %d not found in %s\n", id, lng.path.c_str());
+    Record(
+        TraceLine("GetMsg").Int("id", id).Text("error", "message not found in " + lng.path).Done());
     return "";
   }
   return lng.messages[id].c_str();
@@ -164,9 +168,15 @@ Host::~Host() {
   if (current == this) current = nullptr;
 }
 
-Host* Host::Current() { return current; }
-const PluginStartupInfo* Host::StartupInfo() { return &state_->info; }
-Editor& Host::editor() { return state_->editor; }
+Host* Host::Current() {
+  return current;
+}
+const PluginStartupInfo* Host::StartupInfo() {
+  return &state_->info;
+}
+Editor& Host::editor() {
+  return state_->editor;
+}
 
 bool Host::QueueKeys(const std::string& script, std::string* error) {
   std::vector<ScriptKey> keys;
@@ -193,12 +203,24 @@ int Host::PendingScriptKeys() const {
   return static_cast<int>(state_->script.size() - state_->scriptNext);
 }
 
-const std::vector<std::string>& Host::Trace() const { return state_->trace; }
-void Host::ClearTrace() { state_->trace.clear(); }
-std::string Host::ScreenText() const { return state_->screen.ToUtf8(); }
-bool Host::ScriptEndedInModal() const { return state_->endedInModal; }
-const std::vector<std::string>& Host::Snaps() const { return state_->snaps; }
-void Host::RedrawEditor() { DrawEditor(*state_); }
+const std::vector<std::string>& Host::Trace() const {
+  return state_->trace;
+}
+void Host::ClearTrace() {
+  state_->trace.clear();
+}
+std::string Host::ScreenText() const {
+  return state_->screen.ToUtf8();
+}
+bool Host::ScriptEndedInModal() const {
+  return state_->endedInModal;
+}
+const std::vector<std::string>& Host::Snaps() const {
+  return state_->snaps;
+}
+void Host::RedrawEditor() {
+  DrawEditor(*state_);
+}
 
 const std::string& Host::LanguageError() const {
   state_->LoadLanguage();

@@ -13,8 +13,8 @@
 // the console input queue right after the key before it was delivered (at once
 // when the script starts with it), so a module that polls the queue during a
 // long operation sees it. "Snap" is no key: when the script reaches it, the
-// screen is recorded (Snaps(); the program prints it). Every other key is delivered only when a modal loop
-// of the host (or the editor) waits for input.
+// screen is recorded (Snaps(); the program prints it). Every other key is delivered only when a
+// modal loop of the host (or the editor) waits for input.
 //
 // Not thread-safe; one Host exists at a time (Current()).
 // Covered by tests/standin/host/*.
@@ -31,8 +31,8 @@ namespace host {
 struct HostOptions {
   int columns = 80, rows = 25;
   std::string language = "English";  // picks the .lng/.hlf by their .Language name
-  std::string moduleDir;              // where the .lng/.hlf files are (the module's folder)
-  std::string modulePath;             // ModuleName handed to the module
+  std::string moduleDir;             // where the .lng/.hlf files are (the module's folder)
+  std::string modulePath;            // ModuleName handed to the module
   std::string rootKey = "Software\\Far\\Plugins";
   // Every service call becomes one JSON line in Trace(). Benchmarks turn it off:
   // then no call formats or allocates anything for the trace.

@@ -41,12 +41,18 @@ bool ParseKeyName(const std::string& word, ScriptKey* key) {
   size_t pos = 0;
   DWORD control = 0;
   for (;;) {
-    if (TakePrefix(word, &pos, "Ctrl")) control |= LEFT_CTRL_PRESSED;
-    else if (TakePrefix(word, &pos, "RCtrl")) control |= RIGHT_CTRL_PRESSED;
-    else if (TakePrefix(word, &pos, "Alt")) control |= LEFT_ALT_PRESSED;
-    else if (TakePrefix(word, &pos, "RAlt")) control |= RIGHT_ALT_PRESSED;
-    else if (TakePrefix(word, &pos, "Shift")) control |= SHIFT_PRESSED;
-    else break;
+    if (TakePrefix(word, &pos, "Ctrl"))
+      control |= LEFT_CTRL_PRESSED;
+    else if (TakePrefix(word, &pos, "RCtrl"))
+      control |= RIGHT_CTRL_PRESSED;
+    else if (TakePrefix(word, &pos, "Alt"))
+      control |= LEFT_ALT_PRESSED;
+    else if (TakePrefix(word, &pos, "RAlt"))
+      control |= RIGHT_ALT_PRESSED;
+    else if (TakePrefix(word, &pos, "Shift"))
+      control |= SHIFT_PRESSED;
+    else
+      break;
   }
   std::string base = word.substr(pos);
   key->control = control;
@@ -61,7 +67,8 @@ bool ParseKeyName(const std::string& word, ScriptKey* key) {
     char c = static_cast<char>(toupper(static_cast<unsigned char>(base[0])));
     key->vk = static_cast<WORD>(c);
     if (control & (LEFT_CTRL_PRESSED | RIGHT_CTRL_PRESSED))
-      key->ch = isalpha(static_cast<unsigned char>(c)) ? static_cast<unsigned char>(c - 'A' + 1) : 0;
+      key->ch =
+          isalpha(static_cast<unsigned char>(c)) ? static_cast<unsigned char>(c - 'A' + 1) : 0;
     else if (control & SHIFT_PRESSED)
       key->ch = static_cast<unsigned char>(c);
     else

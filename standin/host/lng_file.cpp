@@ -142,7 +142,8 @@ std::string ChooseLanguageFile(const std::string& dir, const std::string& extens
   for (fs::directory_iterator it(dir.empty() ? "." : dir, ec), end; !ec && it != end;
        it.increment(ec)) {
     std::string ext = it->path().extension().string();
-    if (EqualNoCase(ext, extension) && it->is_regular_file(ec)) candidates.push_back(it->path().string());
+    if (EqualNoCase(ext, extension) && it->is_regular_file(ec))
+      candidates.push_back(it->path().string());
   }
   std::sort(candidates.begin(), candidates.end());
   std::string exact, english, last;

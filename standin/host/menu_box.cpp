@@ -27,7 +27,9 @@ struct MenuView {
   int selected = -1;
 };
 
-bool Selectable(const MenuView& m, int i) { return i >= 0 && i < m.count && !m.items[i].Separator; }
+bool Selectable(const MenuView& m, int i) {
+  return i >= 0 && i < m.count && !m.items[i].Separator;
+}
 
 std::string ItemText(const FarMenuItem& item) {
   return std::string(item.Text, strnlen(item.Text, sizeof item.Text));
@@ -45,8 +47,8 @@ void Layout(HostState& s, MenuView& m, int x, int y, int maxHeight, const std::s
     if (!m.items[i].Separator) longest = std::max(longest, static_cast<int>(text.size()));
   }
   int columns = s.screen.Columns(), rows = s.screen.Rows();
-  int width = std::max({longest + 4, static_cast<int>(title.size()) + 6,
-                        static_cast<int>(bottom.size()) + 6, 10});
+  int width = std::max(
+      {longest + 4, static_cast<int>(title.size()) + 6, static_cast<int>(bottom.size()) + 6, 10});
   width = std::min(width, columns - 4);
   int height = m.count + 2;
   int limit = rows - 2;
@@ -59,7 +61,8 @@ void Layout(HostState& s, MenuView& m, int x, int y, int maxHeight, const std::s
   m.y2 = m.y1 + height - 1;
 }
 
-void DrawMenu(HostState& s, const MenuView& m, const std::string& title, const std::string& bottom) {
+void DrawMenu(HostState& s, const MenuView& m, const std::string& title,
+              const std::string& bottom) {
   Screen& screen = s.screen;
   screen.Fill(m.x1, m.y1, m.x2, m.y2, ' ', kMenuText);
   screen.Box(m.x1, m.y1, m.x2, m.y2, true, kMenuBox);
@@ -84,12 +87,16 @@ void DrawMenu(HostState& s, const MenuView& m, const std::string& title, const s
     }
     unsigned char attr = i == m.selected ? kMenuSelected : kMenuText;
     screen.Fill(m.x1 + 1, y, m.x2 - 1, y, ' ', attr);
-    if (item.Checked) screen.Put(m.x1 + 1, y, item.Checked == 1 ? kCheckMark : item.Checked & 0xFF, attr);
+    if (item.Checked)
+      screen.Put(m.x1 + 1, y, item.Checked == 1 ? kCheckMark : item.Checked & 0xFF, attr);
     screen.Text(m.x1 + 2, y, m.texts[i], attr, inner - 2);
     if (m.hotkeys[i]) {
       size_t at = 0;
-      while (at < m.texts[i].size() && UpperOem(static_cast<unsigned char>(m.texts[i][at])) != m.hotkeys[i]) ++at;
-      if (static_cast<int>(at) < inner - 2 && i != m.selected) screen.SetAttr(m.x1 + 2 + static_cast<int>(at), y, kMenuHotkey);
+      while (at < m.texts[i].size() &&
+             UpperOem(static_cast<unsigned char>(m.texts[i][at])) != m.hotkeys[i])
+        ++at;
+      if (static_cast<int>(at) < inner - 2 && i != m.selected)
+        screen.SetAttr(m.x1 + 2 + static_cast<int>(at), y, kMenuHotkey);
     }
   }
   if (m.count > m.visible && m.visible >= 2) {
@@ -160,7 +167,8 @@ std::string BreakKeysJson(const int* breakKeys) {
     if (i) json += ",";
     int vk = breakKeys[i] & 0xFFFF, mods = (breakKeys[i] >> 16) & 0xFFFF;
     DWORD control = (mods & PKF_CONTROL ? LEFT_CTRL_PRESSED : 0) |
-                    (mods & PKF_ALT ? LEFT_ALT_PRESSED : 0) | (mods & PKF_SHIFT ? SHIFT_PRESSED : 0);
+                    (mods & PKF_ALT ? LEFT_ALT_PRESSED : 0) |
+                    (mods & PKF_SHIFT ? SHIFT_PRESSED : 0);
     json += TraceLine::QuoteUtf8(KeyName(static_cast<WORD>(vk), control, 0));
   }
   return json + "]";
@@ -174,7 +182,8 @@ int RunMenu(HostState& s, int x, int y, int maxHeight, DWORD flags, const char* 
   if (breakCode) *breakCode = -1;
   if (count < 0 || (count > 0 && !items)) {
     if (s.tracing)
-      s.Record(TraceLine("Menu").Int("count", count).Text("error", "no items").Int("result", -1).Done());
+      s.Record(
+          TraceLine("Menu").Int("count", count).Text("error", "no items").Int("result", -1).Done());
     return -1;
   }
   MenuView m;
@@ -236,9 +245,16 @@ int RunMenu(HostState& s, int x, int y, int maxHeight, DWORD flags, const char* 
   s.screen.Restore(under);
   if (s.tracing) {
     TraceLine line("Menu");
-    line.Int("x", x).Int("y", y).Int("maxHeight", maxHeight).Hex("flags", flags)
-        .Text("title", title).Text("bottom", bottom).Text("help", helpTopic)
-        .Raw("breakKeys", BreakKeysJson(breakKeys)).Raw("items", ItemsJson(m)).Int("start", start)
+    line.Int("x", x)
+        .Int("y", y)
+        .Int("maxHeight", maxHeight)
+        .Hex("flags", flags)
+        .Text("title", title)
+        .Text("bottom", bottom)
+        .Text("help", helpTopic)
+        .Raw("breakKeys", BreakKeysJson(breakKeys))
+        .Raw("items", ItemsJson(m))
+        .Int("start", start)
         .Int("result", result);
     if (breakCode) line.Int("breakCode", *breakCode);
     s.Record(line.Done());

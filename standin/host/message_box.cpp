@@ -27,13 +27,15 @@ struct MessageView {
 
 int ButtonsWidth(const MessageView& m) {
   int width = 0;
-  for (size_t i = 0; i < m.buttons.size(); ++i) width += static_cast<int>(m.buttons[i].size()) + 4 + (i ? 2 : 0);
+  for (size_t i = 0; i < m.buttons.size(); ++i)
+    width += static_cast<int>(m.buttons[i].size()) + 4 + (i ? 2 : 0);
   return width;
 }
 
 void Layout(const HostState& s, MessageView& m, DWORD flags) {
   int longest = static_cast<int>(m.title.size()) + 2;
-  for (const std::string& line : m.lines) longest = std::max(longest, static_cast<int>(line.size()));
+  for (const std::string& line : m.lines)
+    longest = std::max(longest, static_cast<int>(line.size()));
   longest = std::max(longest, ButtonsWidth(m));
   int columns = s.screen.Columns(), rows = s.screen.Rows();
   longest = std::min(longest, columns - 10);
@@ -75,7 +77,8 @@ void Draw(HostState& s, const MessageView& m, DWORD flags) {
       screen.Put(m.x2, y, dbl ? 0xB9 : 0xB6, box);
       if (line.size() > 1) {
         std::string t = line.substr(1);
-        screen.Text(m.x1 + 1 + std::max((inner - static_cast<int>(t.size())) / 2, 0), y, t, box, inner);
+        screen.Text(m.x1 + 1 + std::max((inner - static_cast<int>(t.size())) / 2, 0), y, t, box,
+                    inner);
       }
       continue;
     }
@@ -107,11 +110,15 @@ int Modal(HostState& s, MessageView& m, DWORD flags, const char* helpTopic) {
     if (!s.ReadKey(&key, true)) return -1;
     int mods = ModifierBits(key.control);
     switch (key.vk) {
-      case VK_ESCAPE: if (mods == 0) return -1; break;
+      case VK_ESCAPE:
+        if (mods == 0) return -1;
+        break;
       case VK_RETURN: return m.focus;
       case VK_SPACE: return m.focus;
-      case VK_LEFT: case VK_UP: m.focus = (m.focus + count - 1) % count; break;
-      case VK_RIGHT: case VK_DOWN: m.focus = (m.focus + 1) % count; break;
+      case VK_LEFT:
+      case VK_UP: m.focus = (m.focus + count - 1) % count; break;
+      case VK_RIGHT:
+      case VK_DOWN: m.focus = (m.focus + 1) % count; break;
       case VK_TAB: m.focus = (m.focus + (mods & PKF_SHIFT ? count - 1 : 1)) % count; break;
       case VK_F1: ShowHelp(s, helpTopic); break;
       default: {
@@ -133,8 +140,12 @@ int RunMessage(HostState& s, DWORD flags, const char* helpTopic, const char* con
   bool bad = !items || count < 1 || count > kMaxMessageItems || buttons < 0 || buttons >= count;
   if (bad) {
     if (s.tracing)
-      s.Record(line.Hex("flags", flags).Int("count", count).Int("buttons", buttons)
-                   .Text("error", "bad items, count or button count").Int("result", -1).Done());
+      s.Record(line.Hex("flags", flags)
+                   .Int("count", count)
+                   .Int("buttons", buttons)
+                   .Text("error", "bad items, count or button count")
+                   .Int("result", -1)
+                   .Done());
     return -1;
   }
   MessageView m;
@@ -155,10 +166,15 @@ int RunMessage(HostState& s, DWORD flags, const char* helpTopic, const char* con
     s.screen.Restore(under);
   } else {
     Draw(s, m, flags);
+    if (s.present) s.present();  // a progress box must be seen while the module works
   }
   if (s.tracing)
-    s.Record(line.Hex("flags", flags).Text("help", helpTopic).Raw("items", LinesJson(items, count))
-                 .Int("buttons", buttons).Int("result", result).Done());
+    s.Record(line.Hex("flags", flags)
+                 .Text("help", helpTopic)
+                 .Raw("items", LinesJson(items, count))
+                 .Int("buttons", buttons)
+                 .Int("result", result)
+                 .Done());
   return result;
 }
 

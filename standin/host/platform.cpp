@@ -92,7 +92,9 @@ void CloseModule(void* module) {
   if (module) FreeLibrary(static_cast<HMODULE>(module));
 }
 
-std::string DefaultModulePath(const std::string& dir) { return dir + "\\skerrow.dll"; }
+std::string DefaultModulePath(const std::string& dir) {
+  return dir + "\\skerrow.dll";
+}
 
 bool EnsureConsoleInput(std::string* error) {
   if (HasConsoleInput()) return true;
@@ -128,15 +130,21 @@ void* OpenModule(const std::string& path, std::string* error) {
   return module;
 }
 
-void* ModuleSymbol(void* module, const char* name) { return dlsym(module, name); }
+void* ModuleSymbol(void* module, const char* name) {
+  return dlsym(module, name);
+}
 
 void CloseModule(void* module) {
   if (module) dlclose(module);
 }
 
-std::string DefaultModulePath(const std::string& dir) { return dir + "/libskerrow.so"; }
+std::string DefaultModulePath(const std::string& dir) {
+  return dir + "/libskerrow.so";
+}
 
-bool EnsureConsoleInput(std::string*) { return true; }
+bool EnsureConsoleInput(std::string*) {
+  return true;
+}
 
 std::string ProgramDir() {
   char path[PATH_MAX];
@@ -155,7 +163,9 @@ std::string FullPath(const std::string& path) {
   return result;
 }
 
-std::string PathForEditor(const std::string& path) { return Utf8ToOem(path); }
+std::string PathForEditor(const std::string& path) {
+  return Utf8ToOem(path);
+}
 
 #endif
 

@@ -69,11 +69,13 @@ bool PluginSession::Info(PluginInfo* info) {
   getPluginInfo_(info);
   HostState& s = host_.state();
   if (s.tracing)
-    s.Record(TraceLine("GetPluginInfo").Hex("flags", info->Flags)
-                 .Raw("pluginMenu", StringsJson(info->PluginMenuStrings, info->PluginMenuStringsNumber))
-                 .Raw("configMenu",
-                      StringsJson(info->PluginConfigStrings, info->PluginConfigStringsNumber))
-                 .Done());
+    s.Record(
+        TraceLine("GetPluginInfo")
+            .Hex("flags", info->Flags)
+            .Raw("pluginMenu", StringsJson(info->PluginMenuStrings, info->PluginMenuStringsNumber))
+            .Raw("configMenu",
+                 StringsJson(info->PluginConfigStrings, info->PluginConfigStringsNumber))
+            .Done());
   return true;
 }
 
@@ -90,8 +92,10 @@ void PluginSession::PluginMenu() {
   if (s.tracing) {
     TraceLine line("OpenPlugin");
     line.Int("openFrom", OPEN_EDITOR).Int("item", chosen);
-    if (result == INVALID_HANDLE_VALUE) line.Text("result", "INVALID_HANDLE_VALUE");
-    else line.Int("result", static_cast<long long>(reinterpret_cast<INT_PTR>(result)));
+    if (result == INVALID_HANDLE_VALUE)
+      line.Text("result", "INVALID_HANDLE_VALUE");
+    else
+      line.Int("result", static_cast<long long>(reinterpret_cast<INT_PTR>(result)));
     s.Record(line.Done());
   }
   if (result == nullptr) {

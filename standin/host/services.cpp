@@ -53,8 +53,13 @@ HANDLE WINAPI ServiceSaveScreen(int x1, int y1, int x2, int y2) {
   s->savedScreens[id] = s->screen.Save(x1, y1, x2, y2);
   HANDLE handle = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(id));
   if (s->tracing)
-    s->Record(TraceLine("SaveScreen").Int("x1", x1).Int("y1", y1).Int("x2", x2).Int("y2", y2)
-                  .Int("result", id).Done());
+    s->Record(TraceLine("SaveScreen")
+                  .Int("x1", x1)
+                  .Int("y1", y1)
+                  .Int("x2", x2)
+                  .Int("y2", y2)
+                  .Int("result", id)
+                  .Done());
   return handle;
 }
 

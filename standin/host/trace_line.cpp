@@ -6,7 +6,9 @@
 
 namespace host {
 
-TraceLine::TraceLine(const char* call) : out_("{\"call\":") { out_ += QuoteUtf8(call); }
+TraceLine::TraceLine(const char* call) : out_("{\"call\":") {
+  out_ += QuoteUtf8(call);
+}
 
 void TraceLine::Key(const char* key) {
   out_ += ",\"";
@@ -80,7 +82,11 @@ std::string TraceLine::QuoteUtf8(const std::string& utf8) {
   return out + "\"";
 }
 
-std::string TraceLine::Quote(const std::string& oem) { return QuoteUtf8(OemToUtf8(oem)); }
-std::string TraceLine::QuoteAnsi(const std::string& ansi) { return QuoteUtf8(AnsiToUtf8(ansi)); }
+std::string TraceLine::Quote(const std::string& oem) {
+  return QuoteUtf8(OemToUtf8(oem));
+}
+std::string TraceLine::QuoteAnsi(const std::string& ansi) {
+  return QuoteUtf8(AnsiToUtf8(ansi));
+}
 
 }  // namespace host

@@ -8,7 +8,9 @@ const char kDefaultWordDiv[] = "~!%^&*()+|{}:\"<>?`-=\\[];',./";
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 bool IsDelimiter(char c, const std::string& wordDiv) {
   return c != 0 && wordDiv.find(c) != std::string::npos;
 }

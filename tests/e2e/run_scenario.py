@@ -27,10 +27,23 @@ A scenario file is a list of sections, each opened by a line "== NAME":
   == registry after  lines the saved registry file must contain
   == exit            the expected exit code (default 0)
   == only native|win32   run the scenario in one build only
+  == import FILE     a .reg file merged into the registry before the run:
+                     "rules" means the shipped rule sets (--rules, or
+                     data/rules/sets/*.reg merged by tools/merge-rules.sh),
+                     anything else is a path relative to the source tree.
+                     Natively the host's --import merges it; under Wine the
+                     driver empties HKCU\Software\Far, then Wine's own
+                     "regedit /s" imports the "== registry" text and FILE,
+                     the host runs without --registry (the module works on
+                     the Wine registry itself), and "regedit /e" exports
+                     the branch afterwards for "== registry after".
+  == locale NAME     under Wine, the Unix locale Wine takes its code pages
+                     from (SKERROW_WINE_LOCALE); ignored natively
 Lines before the first section and lines starting with "#" in sections other
 than keys are comments.
 """
 import argparse
+import glob
 import json
 import os
 import shlex
@@ -105,6 +118,10 @@ def main():
     parser.add_argument("--build", default="native")
     parser.add_argument("--source", required=True)
     parser.add_argument("--work", required=True)
+    parser.add_argument("--module", help="the module the host loads (its --module)")
+    parser.add_argument("--rules", help='the .reg file "== import rules" means')
+    parser.add_argument("--save-output", action="store_true",
+                        help="keep the host's output in WORK/output.txt")
     parser.add_argument("scenario")
     a = parser.parse_args()
 
@@ -141,13 +158,31 @@ def main():
             f.write(("\n".join(lines * times) + "\n").encode(encoding))
 
     args = shlex.split(" ".join(named.get("args", [])).replace("{work}", a.work))
+    imports = [import_path(a, n.split(None, 1)[1].strip()) for n, _ in sections
+               if n.split()[0] == "import" and len(n.split()) > 1]
+    env = dict(os.environ)
+    locales = [n.split()[1] for n in named if n.startswith("locale ")]
+    if a.wine and locales:
+        env["SKERROW_WINE_LOCALE"] = locales[0]
+    regedit = bool(imports and a.wine)
+    if regedit:
+        regedit_import(a, env, registry, imports)
     command = ([a.wine] if a.wine else []) + [a.host, "--script", script, "--trace", trace]
-    if "--registry" not in args:
+    if "--registry" not in args and not regedit:
         command += ["--registry", registry]
+    if imports and not regedit:
+        command += ["--import", merged_imports(a, imports)]
+    if a.module:
+        command += ["--module", os.path.abspath(a.module)]
     command += args
-    run = subprocess.run(command, cwd=a.source, stdin=subprocess.DEVNULL,
+    run = subprocess.run(command, cwd=a.source, stdin=subprocess.DEVNULL, env=env,
                          stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=300)
     stdout = run.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
+    if regedit:
+        regedit_export(a, env, registry)
+    if a.save_output:
+        with open(os.path.join(a.work, "output.txt"), "w", encoding="utf-8") as f:
+            f.write(stdout + "exit %d\n" % run.returncode)
     stderr = "\n".join(l for l in run.stderr.decode("utf-8", "replace").split("\n")
                        if "setlocale" not in l)
     screens, cursor = split_output(stdout)
@@ -209,6 +244,71 @@ def main():
         return 1
     print("passed %s" % a.scenario)
     return 0
+
+
+def import_path(a, name):
+    """The file an "== import" section names; "rules" is the shipped rule sets."""
+    if name != "rules":
+        return os.path.abspath(os.path.join(a.source, name))
+    if a.rules:
+        return os.path.abspath(a.rules)
+    merged = os.path.join(os.path.abspath(a.work), "skerrow-rules.reg")
+    fragments = sorted(glob.glob(os.path.join(a.source, "data", "rules", "sets", "*.reg")))
+    subprocess.run(["bash", os.path.join(a.source, "tools", "merge-rules.sh"), "-o", merged] +
+                   fragments, check=True)
+    return merged
+
+
+def merged_imports(a, imports):
+    """The host takes one --import: several files go through merge-rules.sh."""
+    if len(imports) == 1:
+        return imports[0]
+    merged = os.path.join(os.path.abspath(a.work), "imports.reg")
+    subprocess.run(["bash", os.path.join(a.source, "tools", "merge-rules.sh"), "-o", merged] +
+                   imports, check=True)
+    return merged
+
+
+def windows_path(path):
+    """Wine maps drive Z: to the Unix root."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def run_wine(a, env, arguments):
+    # Not pipes: a wineserver this call starts would inherit them and keep
+    # them open for seconds after the program has ended.
+    log = os.path.join(a.work, "wine.log")
+    with open(log, "wb") as out:
+        run = subprocess.run([a.wine] + arguments, cwd=a.source, env=env,
+                             stdin=subprocess.DEVNULL, stdout=out, stderr=out, timeout=300)
+    if run.returncode != 0:
+        with open(log, encoding="utf-8", errors="replace") as f:
+            sys.exit("%s failed (%d): %s" % (" ".join(arguments), run.returncode, f.read()))
+
+
+HOST_BRANCH = "HKEY_CURRENT_USER\\Software\\Far"
+
+
+def regedit_import(a, env, registry, imports):
+    """Empties the host's branch of the Wine registry, then imports the
+    scenario's registry text and the files with regedit, in this order."""
+    clear = os.path.join(a.work, "clear.reg")
+    with open(clear, "w", encoding="ascii", newline="\r\n") as f:
+        f.write("REGEDIT4\n\n[-%s]\n" % HOST_BRANCH)
+    run_wine(a, env, ["regedit", "/s", windows_path(clear), windows_path(registry)] +
+             [windows_path(i) for i in imports])
+
+
+def regedit_export(a, env, registry):
+    """The branch as regedit exports it (UTF-16), kept as UTF-8 text."""
+    exported = os.path.join(a.work, "regedit-export.reg")
+    if os.path.exists(exported):
+        os.remove(exported)
+    run_wine(a, env, ["regedit", "/e", windows_path(exported), HOST_BRANCH])
+    with open(exported, "rb") as f:
+        text = f.read().decode("utf-16").replace("\r\n", "\n")
+    with open(registry, "w", encoding="utf-8") as f:
+        f.write(text)
 
 
 def match_excerpt_at_any(screen, excerpt, anywhere):

@@ -4,9 +4,9 @@
 #include "regex/char_set.h"
 
 TEST(CharSet, BitOrderIsLeastSignificantFirst) {
-  EXPECT_EQ(DigitSet.bits[6], 0xFF);  // 0x30-0x37
-  EXPECT_EQ(DigitSet.bits[7], 0x03);  // 0x38-0x39
-  EXPECT_EQ(UpperSet.bits[8], 0xFE);  // 0x41-0x47, not 0x40
+  EXPECT_EQ(DigitSet.bits[6], 0xFF);   // 0x30-0x37
+  EXPECT_EQ(DigitSet.bits[7], 0x03);   // 0x38-0x39
+  EXPECT_EQ(UpperSet.bits[8], 0xFE);   // 0x41-0x47, not 0x40
   EXPECT_EQ(UpperSet.bits[30], 0x01);  // 0xF0 alone
   EXPECT_EQ(LowerSet.bits[30], 0x02);  // 0xF1 alone
 }

@@ -120,8 +120,8 @@ TEST(Limits, NothingIsReadBeforeTextStart) {
     int start;
     bool found;
   } cases[] = {
-      {"/(c?){0,3}x/", 1, false}, {"/(x)?#1z/", 1, false},  {"/(x)?~1z/", 1, true},
-      {"/\\bz/", 1, true},        {"/\\Bz/", 1, false},     {"/\\cz/", 1, true},
+      {"/(c?){0,3}x/", 1, false}, {"/(x)?#1z/", 1, false},   {"/(x)?~1z/", 1, true},
+      {"/\\bz/", 1, true},        {"/\\Bz/", 1, false},      {"/\\cz/", 1, true},
       {"/(x)?#2a/", 2, false},    {"/(.){1,2}z/", 1, false},
   };
   for (const Case& c : cases) {

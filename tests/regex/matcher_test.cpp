@@ -22,10 +22,10 @@ void CheckCases(const MatchCase (&cases)[N]) {
 
 TEST(Matcher, SearchesEveryStartPositionUpToTheEnd) {
   const MatchCase cases[] = {
-      {"/b/", "abc", "1 1 2"},   {"//", "xyz", "1 0 0"},   {"//", "", "1 0 0"},
-      {"/$/", "ab", "1 2 2"},    {"/^b/", "ab", "0"},      {"/^/", "ab", "1 0 0"},
-      {"/x/", "", "0"},          {"/abc/", "ababc", "1 2 5"}, {"/c$/", "cc", "1 1 2"},
-      {"/./", "", "0"},          {"/.$/", "ab", "1 1 2"},
+      {"/b/", "abc", "1 1 2"}, {"//", "xyz", "1 0 0"},      {"//", "", "1 0 0"},
+      {"/$/", "ab", "1 2 2"},  {"/^b/", "ab", "0"},         {"/^/", "ab", "1 0 0"},
+      {"/x/", "", "0"},        {"/abc/", "ababc", "1 2 5"}, {"/c$/", "cc", "1 1 2"},
+      {"/./", "", "0"},        {"/.$/", "ab", "1 1 2"},
   };
   CheckCases(cases);
 }
@@ -103,7 +103,7 @@ TEST(Matcher, AlternativesBindSingleNodesAndTheFirstThatMatchesWins) {
       {"/(a|b|c)+/", "xcab", "1 1 4 3 4"},
       {"/a|/", "b", "1 0 0"},
       {"/(a|)b/", "b", "1 0 1 0 0"},
-      {"/(ab|a)c/", "ac", "0"},  // a, then b or a, then c
+      {"/(ab|a)c/", "ac", "0"},    // a, then b or a, then c
       {"/x(a*|b)y/", "xby", "0"},  // a* matched empty, so b is never tried again
       {"/(a*|b)y/", "by", "1 1 2 1 1"},
   };
@@ -119,9 +119,9 @@ TEST(Matcher, BackReferencesCompareThisMatchExactly) {
       // everything back at 0; at 1 the capture 0..0 of that attempt is used.
       {"/(a+)-\\1/", "aa-aa", "1 1 4 1 2"},
       {"/(x*)\\1y/", "y", "1 0 1 0 0"},  // an empty capture matches the empty string
-      {"/(ab)\\1/", "aba", "0"},        // the text ends before the copy does
+      {"/(ab)\\1/", "aba", "0"},         // the text ends before the copy does
       {"/(a)|b\\1/", "b", "0"},
-      {"/(a)\\0/", "aa", "0"},  // group 0 is set only when the root ends
+      {"/(a)\\0/", "aa", "0"},     // group 0 is set only when the root ends
       {"/a\\Mb\\0/", "aba", "0"},  // "\M" set group 0's end, but its start is -1
       {"/\\mab\\Mc\\0/", "abcab", "1 0 2"},
       {"/(a)\\2/", "aa", "0"},

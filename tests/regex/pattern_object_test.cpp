@@ -8,7 +8,9 @@
 
 namespace {
 
-void Poison(MatchGroups* groups) { std::memset(groups, 0x4D, sizeof *groups); }
+void Poison(MatchGroups* groups) {
+  std::memset(groups, 0x4D, sizeof *groups);
+}
 
 bool Untouched(const MatchGroups& groups) {
   MatchGroups poisoned;
@@ -148,7 +150,7 @@ TEST(PatternObject, CopyGroupTextIsSafeForEveryRegisterState) {
   EXPECT_EQ(CopyGroupText(line, &groups, 2, buffer, sizeof buffer), 3);
   EXPECT_STREQ(buffer, "ccc");
   EXPECT_EQ(CopyGroupText(line, &groups, 0, buffer, 3), 2);
-  EXPECT_STREQ(buffer, "bc");  // cut to the buffer
+  EXPECT_STREQ(buffer, "bc");                                            // cut to the buffer
   EXPECT_EQ(CopyGroupText(line, &groups, 3, buffer, sizeof buffer), 0);  // no such group
   EXPECT_STREQ(buffer, "");
   EXPECT_EQ(CopyGroupText(line, &groups, -1, buffer, sizeof buffer), 0);

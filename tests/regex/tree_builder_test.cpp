@@ -37,8 +37,13 @@ TEST(TreeBuilder, DumpsOfTypicalPatterns) {
       {"/(ab)+c/", "grp0{plus{grp1{lit:a lit:b}} lit:c}"},
       {"/(a)(b(c))/", "grp0{grp1{lit:a} grp2{lit:b grp3{lit:c}}}"},
       {"/a**/", "grp0{star{star{lit:a}}}"},
-      {"/a*?+?" "?/", "grp0{opt{lplus{lstar{lit:a}}}}"},
-      {"/a*?+?" "?" "?/", "grp0{lopt{lplus{lstar{lit:a}}}}"},
+      {"/a*?+?"
+       "?/",
+       "grp0{opt{lplus{lstar{lit:a}}}}"},
+      {"/a*?+?"
+       "?"
+       "?/",
+       "grp0{lopt{lplus{lstar{lit:a}}}}"},
       {"/x?/", "grp0{opt{lit:x}}"},
       {"/a|b|c/", "grp0{alt{lit:a} alt{lit:b} lit:c}"},
       {"/abc|def/", "grp0{lit:a lit:b alt{lit:c} lit:d lit:e lit:f}"},
@@ -142,12 +147,24 @@ TEST(TreeBuilder, FirstItemServesTheAnchoredPreCheck) {
     const char* pattern;
     int first;
   } cases[] = {
-      {"/abc/", 'a'},          {"/(x)+y/", 'x'},         {"/^a/", ItemTextStart},
-      {"/\\bx/", ItemWordStart}, {"/((a))/", 'a'},       {"/a+?/", 'a'},
-      {"/a*b/", 0},            {"/\\d/", 0},             {"/a?b/", 0},
-      {"/a|b/", 0},            {"/(a|b)/", 0},           {"/[a]/", 0},
-      {"/a{2}/", 0},           {"/$/", 0},               {"//", 0},
-      {"/.b/", 0},             {"/\\x00a/", 0},          {"/\\\\/", '\\'},
+      {"/abc/", 'a'},
+      {"/(x)+y/", 'x'},
+      {"/^a/", ItemTextStart},
+      {"/\\bx/", ItemWordStart},
+      {"/((a))/", 'a'},
+      {"/a+?/", 'a'},
+      {"/a*b/", 0},
+      {"/\\d/", 0},
+      {"/a?b/", 0},
+      {"/a|b/", 0},
+      {"/(a|b)/", 0},
+      {"/[a]/", 0},
+      {"/a{2}/", 0},
+      {"/$/", 0},
+      {"//", 0},
+      {"/.b/", 0},
+      {"/\\x00a/", 0},
+      {"/\\\\/", '\\'},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.pattern);
@@ -162,13 +179,13 @@ TEST(TreeBuilder, RefusesWhatCannotBeBuilt) {
     const char* pattern;
     CompileError error;
   } cases[] = {
-      {"/*a/", ErrNothingToRepeat},    {"/(+a)/", ErrNothingToRepeat},
-      {"/|a/", ErrNothingToRepeat},    {"/(|a)/", ErrNothingToRepeat},
-      {"/(?=a)/", ErrNothingToRepeat}, {"/a(*)/", ErrNothingToRepeat},
-      {"/{2}/", ErrNothingToRepeat},   {"/?#1a/", ErrNothingToRepeat},
-      {"/a{x}/", ErrBadCount},         {"/a{300}/", ErrBadCount},
-      {"/a{256}/", ErrBadCount},       {"/a{2,1a}/", ErrBadCount},
-      {"/a{-1}/", ErrBadCount},        {"/a{1,2,3}/", ErrBadCount},
+      {"/*a/", ErrNothingToRepeat},      {"/(+a)/", ErrNothingToRepeat},
+      {"/|a/", ErrNothingToRepeat},      {"/(|a)/", ErrNothingToRepeat},
+      {"/(?=a)/", ErrNothingToRepeat},   {"/a(*)/", ErrNothingToRepeat},
+      {"/{2}/", ErrNothingToRepeat},     {"/?#1a/", ErrNothingToRepeat},
+      {"/a{x}/", ErrBadCount},           {"/a{300}/", ErrBadCount},
+      {"/a{256}/", ErrBadCount},         {"/a{2,1a}/", ErrBadCount},
+      {"/a{-1}/", ErrBadCount},          {"/a{1,2,3}/", ErrBadCount},
       {"/a{99999999999}/", ErrBadCount}, {"/a{1,256}?/", ErrBadCount},
   };
   for (const Case& c : cases) {

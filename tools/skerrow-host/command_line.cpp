@@ -80,8 +80,10 @@ bool ParseCommandLine(int argc, char** argv, HostCommandLine* line, std::string*
         return false;
       }
     } else if (arg == "--lang") {
-      if (value == "eng" || value == "English") line->language = "English";
-      else if (value == "rus" || value == "Russian") line->language = "Russian";
+      if (value == "eng" || value == "English")
+        line->language = "English";
+      else if (value == "rus" || value == "Russian")
+        line->language = "Russian";
       else {
         *error = "--lang wants eng or rus, not " + value;
         return false;

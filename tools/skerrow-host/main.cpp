@@ -40,7 +40,8 @@ std::string DirectoryOf(const std::string& path) {
   return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
-bool WriteTrace(const std::string& path, const std::vector<std::string>& lines, std::string* error) {
+bool WriteTrace(const std::string& path, const std::vector<std::string>& lines,
+                std::string* error) {
   FILE* f = fopen(path.c_str(), "wb");
   if (!f) {
     *error = "cannot write " + path;
@@ -69,7 +70,8 @@ int main(int argc, char** argv) {
   bool interactive = !line.scripted;
   if (interactive && !StdinIsTerminal())
     return Fail("standard input is not a terminal: give --keys or --script");
-  if (!line.registryFile.empty() && !LoadRegistryFile(line.registryFile, &error)) return Fail(error);
+  if (!line.registryFile.empty() && !LoadRegistryFile(line.registryFile, &error))
+    return Fail(error);
   if (!line.importFile.empty() && !ImportRegistryFile(line.importFile, &error)) return Fail(error);
 
   std::string modulePath =
@@ -120,7 +122,9 @@ int main(int argc, char** argv) {
   session.Unload();
 
   int status = h.ScriptEndedInModal() ? 1 : 0;
-  if (!line.traceFile.empty() && !WriteTrace(line.traceFile, h.Trace(), &error)) status = Fail(error);
-  if (!line.registryFile.empty() && !SaveRegistryFile(line.registryFile, &error)) status = Fail(error);
+  if (!line.traceFile.empty() && !WriteTrace(line.traceFile, h.Trace(), &error))
+    status = Fail(error);
+  if (!line.registryFile.empty() && !SaveRegistryFile(line.registryFile, &error))
+    status = Fail(error);
   return status;
 }

@@ -55,7 +55,8 @@ bool ImportRegistryFile(const std::string& path, std::string* error) {
 
 bool SaveRegistryFile(const std::string& path, std::string* error) {
   std::string why;
-  if (regfile::ExportRegFile(path.c_str(), HKEY_CURRENT_USER, "HKEY_CURRENT_USER", kHostBranch, &why))
+  if (regfile::ExportRegFile(path.c_str(), HKEY_CURRENT_USER, "HKEY_CURRENT_USER", kHostBranch,
+                             &why))
     return true;
   *error = path + ": " + why;
   return false;

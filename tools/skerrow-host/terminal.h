@@ -16,6 +16,3 @@ void LeaveTerminal();
 void PresentScreen(const host::Screen& screen);
 // Blocks for the next key; false when the terminal is gone.
 bool ReadTerminalKey(host::ScriptKey* key);
-// Decodes one key from the start of `bytes`; returns the bytes used, 0 when
-// more are needed, -1 for bytes that make no key (skipped one by one).
-int DecodeTerminalKey(const std::string& bytes, bool final, host::ScriptKey* key);

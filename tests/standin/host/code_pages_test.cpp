@@ -36,7 +36,7 @@ TEST(CodePages, AnsiAndOemConvertThroughUnicode) {
   EXPECT_EQ(0xF1, host::AnsiToOemByte(0xB8));  // ё
   EXPECT_EQ('?', host::AnsiToOemByte(0x80));   // Ђ has no OEM form
   EXPECT_EQ(0xCF, host::OemToAnsiByte(0x8F));
-  EXPECT_EQ('?', host::OemToAnsiByte(0xB3));   // box drawing has no ANSI form
+  EXPECT_EQ('?', host::OemToAnsiByte(0xB3));  // box drawing has no ANSI form
   EXPECT_EQ("Жук", host::AnsiToUtf8("\xC6\xF3\xEA"));
   for (int c = 0; c < 256; ++c) {
     int oem = host::UnicodeToOem(host::OemToUnicode(static_cast<unsigned char>(c)));

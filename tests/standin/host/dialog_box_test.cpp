@@ -41,9 +41,13 @@ TEST_F(Dialog, TabVisitsFocusableItemsInOrderAndWraps) {
     const char* keys;
     int focus;
   } cases[] = {
-      {"", Field},     {"Tab", Check},          {"Tab Tab", RadioA},
-      {"Down Down Down", RadioB}, {"Tab Tab Tab Tab Tab Tab Tab Tab", Field},
-      {"ShiftTab", Cancel},       {"Up", Cancel},
+      {"", Field},
+      {"Tab", Check},
+      {"Tab Tab", RadioA},
+      {"Down Down Down", RadioB},
+      {"Tab Tab Tab Tab Tab Tab Tab Tab", Field},
+      {"ShiftTab", Cancel},
+      {"Up", Cancel},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
@@ -118,11 +122,10 @@ TEST_F(Dialog, FixedEditHoldsNoMoreThanItsWidthAndStartsInOvertype) {
     const char* keys;
     const char* text;
   } cases[] = {
-      {"\"7\"", "7"},           // overtypes the "1"
-      {"\"789\"", "78"},        // two columns, no more
-      {"End \"5\"", "15"},
-      {"Del \"42\"", "42"},
-      {"Ins \"2\"", "21"},      // insert mode pushes the old text right
+      {"\"7\"", "7"},     // overtypes the "1"
+      {"\"789\"", "78"},  // two columns, no more
+      {"End \"5\"", "15"}, {"Del \"42\"", "42"},
+      {"Ins \"2\"", "21"},  // insert mode pushes the old text right
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
@@ -143,7 +146,7 @@ TEST_F(Dialog, EditFieldKeys) {
       {"old", "\"new\"", "new"},  // the first character replaces the initial text
       {"old", "End \"er\"", "older"},
       {"old", "Home Del", "ld"},
-      {"old", "BS", ""},          // BS on an unchanged field clears it
+      {"old", "BS", ""},  // BS on an unchanged field clears it
       {"old", "Left BS", "od"},
       {"old", "Home Right \"x\"", "oxld"},
       {"old", "Left Left CtrlY", ""},
@@ -177,7 +180,7 @@ TEST_F(Dialog, HistoryIsSavedOnAnyCloseButEscAndFillsAnEmptyField) {
   EXPECT_EQ("first", Text(Field));
   run("\"second\" Esc", "");
   run("Enter", "");
-  EXPECT_EQ("first", Text(Field));  // Esc saved nothing
+  EXPECT_EQ("first", Text(Field));      // Esc saved nothing
   run("\"third\" ShiftTab Enter", "");  // Cancel saves too
   run("Enter", "");
   EXPECT_EQ("third", Text(Field));

@@ -54,8 +54,8 @@ TEST(HelpFile, TopicsAreLaidOutWithTheirMarkup) {
 TEST(HelpFile, LongParagraphsWrapAtBlanks) {
   std::vector<host::HelpLink> links;
   host::HelpFile file;
-  file.lines = {"@T", "   " + std::string(30, 'a') + " " + std::string(30, 'b') + " " +
-                          std::string(30, 'c')};
+  file.lines = {
+      "@T", "   " + std::string(30, 'a') + " " + std::string(30, 'b') + " " + std::string(30, 'c')};
   host::HelpPage page;
   ASSERT_TRUE(host::FindHelpTopic(file, "T", 70, &page));
   ASSERT_EQ(2u, page.body.size());

@@ -55,7 +55,8 @@ TEST(KeyScript, ErrorsLeaveTheKeysAlone) {
 TEST(KeyScript, CommentsMarksAndNamesBack) {
   std::vector<host::ScriptKey> keys;
   std::string error;
-  ASSERT_TRUE(host::ParseKeyScript("# a comment line\nF11 !Esc \"ab\" !\"c\" Snap\n", &keys, &error));
+  ASSERT_TRUE(
+      host::ParseKeyScript("# a comment line\nF11 !Esc \"ab\" !\"c\" Snap\n", &keys, &error));
   ASSERT_EQ(6u, keys.size());
   EXPECT_FALSE(keys[0].typeAhead);
   EXPECT_TRUE(keys[1].typeAhead);

@@ -10,21 +10,21 @@ namespace {
 TEST(LngFile, MessagesAreTheQuotedLinesInOrder) {
   host::LngFile file;
   std::string error;
-  ASSERT_TRUE(host::ParseLng(
-      "\xEF\xBB\xBF.Language=English,English (UK)\r\n"
-      "// a comment\r\n"
-      "\r\n"
-      "\"first\"\r\n"
-      "   \"indented\"   \r\n"
-      ".Options something\r\n"
-      ":label lines are ignored\r\n"
-      "\"no closing quote\r\n"
-      "\"say \"hi\" now\"\n"
-      "\"tab\\there\\nnext \\\\ \\x kept\"\n"
-      "\"quote \\\" and \"\" doubled\"\n"
-      "\"\"\n"
-      "\"100%% done: %d\"\n",
-      &file, &error))
+  ASSERT_TRUE(
+      host::ParseLng("\xEF\xBB\xBF.Language=English,English (UK)\r\n"
+                     "// a comment\r\n"
+                     "\r\n"
+                     "\"first\"\r\n"
+                     "   \"indented\"   \r\n"
+                     ".Options something\r\n"
+                     ":label lines are ignored\r\n"
+                     "\"no closing quote\r\n"
+                     "\"say \"hi\" now\"\n"
+                     "\"tab\\there\\nnext \\\\ \\x kept\"\n"
+                     "\"quote \\\" and \"\" doubled\"\n"
+                     "\"\"\n"
+                     "\"100%% done: %d\"\n",
+                     &file, &error))
       << error;
   EXPECT_EQ("English", file.language);
   EXPECT_EQ("English (UK)", file.description);

@@ -62,8 +62,8 @@ TEST_F(Menu, BreakKeysMatchOnlyWithExactlyTheirModifiers) {
     const char* keys;
     int result, breakCode;
   } cases[] = {
-      {"Down Ins", 1, 0},   {"Del", 0, 1},       {"Down Down F4", 2, 2},
-      {"CtrlEnter", 0, 3},  {"Enter", 0, -1},    {"ShiftDel Esc", -1, -1},
+      {"Down Ins", 1, 0},      {"Del", 0, 1},    {"Down Down F4", 2, 2},
+      {"CtrlEnter", 0, 3},     {"Enter", 0, -1}, {"ShiftDel Esc", -1, -1},
       {"CtrlF4 Enter", 0, -1}, {"Esc", -1, -1},
   };
   for (const Case& c : cases) {

@@ -12,10 +12,10 @@ TEST(WordMotion, RightStopsAtDelimiterRunsAndAfterBlanks) {
     const char* line;
     int from, to;
   } cases[] = {
-      {"foo bar", 0, 4},    {"foo bar", 1, 4},   {"foo bar", 3, 4},   {"foo bar", 4, 7},
-      {"foo(bar", 0, 3},    {"foo((bar", 3, 8},  {"foo  bar", 0, 5},  {"a.b.c", 0, 1},
-      {"a.b.c", 1, 3},      {"\tx", 0, 1},       {"x\t\ty", 0, 3},    {"foo", 3, -1},
-      {"foo", 9, -1},       {"", 0, -1},         {"((a", 0, 3},
+      {"foo bar", 0, 4}, {"foo bar", 1, 4},  {"foo bar", 3, 4},  {"foo bar", 4, 7},
+      {"foo(bar", 0, 3}, {"foo((bar", 3, 8}, {"foo  bar", 0, 5}, {"a.b.c", 0, 1},
+      {"a.b.c", 1, 3},   {"\tx", 0, 1},      {"x\t\ty", 0, 3},   {"foo", 3, -1},
+      {"foo", 9, -1},    {"", 0, -1},        {"((a", 0, 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.line) + " from " + std::to_string(c.from));
@@ -28,9 +28,9 @@ TEST(WordMotion, LeftStopsAtWordStartsAfterDelimitersOrBlanks) {
     const char* line;
     int from, to;
   } cases[] = {
-      {"foo bar", 7, 4},   {"foo bar", 4, 0},   {"foo bar", 5, 4},  {"foo((", 5, 0},
-      {"x foo((", 7, 2},   {"a.b", 3, 2},       {"a.b", 2, 0},      {"foo  ", 5, 0},
-      {"foo bar", 20, 4},  {"foo", 0, -1},      {"  foo", 2, 0},    {"(foo", 4, 1},
+      {"foo bar", 7, 4},  {"foo bar", 4, 0}, {"foo bar", 5, 4}, {"foo((", 5, 0},
+      {"x foo((", 7, 2},  {"a.b", 3, 2},     {"a.b", 2, 0},     {"foo  ", 5, 0},
+      {"foo bar", 20, 4}, {"foo", 0, -1},    {"  foo", 2, 0},   {"(foo", 4, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.line) + " from " + std::to_string(c.from));
@@ -58,9 +58,10 @@ TEST_F(EditorKeys, WordMotionCrossesLineEnds) {
     WORD vk;
     int line, pos;
   } steps[] = {
-      {VK_RIGHT, 0, 6}, {VK_RIGHT, 0, 10}, {VK_RIGHT, 1, 0}, {VK_RIGHT, 1, 6},
-      {VK_RIGHT, 1, 6},  // the last line: nothing
-      {VK_LEFT, 1, 0},   {VK_LEFT, 0, 10}, {VK_LEFT, 0, 6}, {VK_LEFT, 0, 0}, {VK_LEFT, 0, 0},
+      {VK_RIGHT, 0, 6}, {VK_RIGHT, 0, 10}, {VK_RIGHT, 1, 0},
+      {VK_RIGHT, 1, 6}, {VK_RIGHT, 1, 6},  // the last line: nothing
+      {VK_LEFT, 1, 0},  {VK_LEFT, 0, 10},  {VK_LEFT, 0, 6},
+      {VK_LEFT, 0, 0},  {VK_LEFT, 0, 0},
   };
   for (const Step& s : steps) {
     key.Event.KeyEvent.wVirtualKeyCode = s.vk;

@@ -1,0 +1,234 @@
+#!/usr/bin/env python3
+"""Runs every end-to-end scenario twice, with the native skerrow-host and with
+the win32 skerrow-host.exe under Wine (tests/e2e/run_scenario.py drives both),
+and fails on any difference between the two runs' screens, snaps, cursor
+lines, exit codes, traces and saved registries.
+
+  tools/compare-builds.py [--native DIR] [--win32 DIR] [--work DIR]
+                          [--jobs N] [SCENARIO...]
+
+DIR are the builds' bin folders (default build/native/bin, build/win32/bin);
+SCENARIO files default to every tests/e2e/**/*.scenario. A scenario's own
+expectations are the business of ctest: here a run that misses them is
+reported, but only a difference between the builds fails.
+
+Normalised before the comparison, as they must differ: the paths of the
+source tree, the scratch folder and the module's folder (Z:\\... with
+backslashes under Wine), the module's file name (libskerrow.so, skerrow.dll),
+and the blanks that pad a screen row around such a path. The Wine runs go
+one at a time, since they share the Wine registry; a native run goes beside
+them.
+"""
+import argparse
+import concurrent.futures
+import difflib
+import glob
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+import threading
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+MODULE_NAMES = ("libskerrow.so", "skerrow.dll")
+
+
+class Normaliser:
+    """Replaces the paths one run has and the other has not by placeholders."""
+
+    def __init__(self, places, windows):
+        # Longest first, so that a folder inside another is named by itself.
+        self.places = sorted(places.items(), key=lambda p: -len(p[1]))
+        self.windows = windows
+
+    def text(self, s):
+        if self.windows:
+            for name, path in self.places:
+                win = "Z:" + path.replace("/", "\\")
+                s = re.sub(re.escape(win) + r"[^\s\"'│║═]*",
+                           lambda m: "{%s}" % name + m.group(0)[len(win):].replace("\\", "/"),
+                           s, flags=re.IGNORECASE)
+        for name, path in self.places:
+            s = s.replace(path, "{%s}" % name)
+        for module in MODULE_NAMES:
+            s = s.replace(module, "{module}")
+        return s
+
+    def row(self, line):
+        """A screen row; blanks around a replaced path are padding. A path too
+        long for the editor's status line is cut to "...TAIL": both runs use
+        one scratch folder, so only the separators of TAIL differ."""
+        new = line
+        if self.windows:
+            new = re.sub(r"(?<!\S)\.\.\.[^\s]*\\[^\s]*",
+                         lambda m: m.group(0).replace("\\", "/"), new)
+        new = self.text(new)
+        # One build may cut a path the other shows whole: the file name is
+        # what both keep (the trace holds the whole path).
+        new = re.sub(r"(?<!\S)(\{\w+\}|\.\.\.)[^\s]*/([^\s/]+)", r".../\2", new)
+        if new != line:
+            new = re.sub(r" {2,}", " ", new)
+        return new
+
+    def value(self, v):
+        if isinstance(v, str):
+            return self.text(v)
+        if isinstance(v, list):
+            return [self.value(x) for x in v]
+        if isinstance(v, dict):
+            return {k: self.value(x) for k, x in v.items()}
+        return v
+
+
+def registry_values(path):
+    """(key, name, value) of a REGEDIT4 or regedit /e file; keys without values
+    are left out, since only regedit's export lists the empty parents."""
+    if not os.path.exists(path):
+        return []
+    raw = open(path, "rb").read()
+    text = raw.decode("utf-16") if raw[:2] == b"\xff\xfe" else raw.decode("utf-8", "replace")
+    values, key = [], None
+    for line in text.replace("\r\n", "\n").split("\n"):
+        if line.startswith("["):
+            key = line.strip().upper()
+        elif key and "=" in line:
+            name, _, value = line.partition("=")
+            values.append("%s %s=%s" % (key, name, value))
+    return sorted(values)
+
+
+def run_one(build, scenario, args, work):
+    bin_dir = args.native if build == "native" else args.win32
+    host = os.path.join(bin_dir, "skerrow-host" + (".exe" if build == "win32" else ""))
+    command = [sys.executable, os.path.join(ROOT, "tests", "e2e", "run_scenario.py"),
+               "--host", host, "--build", build, "--source", ROOT, "--work", work,
+               "--save-output", scenario]
+    if build == "win32":
+        command[4:4] = ["--wine", os.path.join(ROOT, "tools", "wine-run.sh")]
+    output = os.path.join(work, "output.txt")
+    if os.path.exists(output):
+        os.remove(output)
+    started = time.time()
+    run = subprocess.run(command, cwd=ROOT, stdin=subprocess.DEVNULL,
+                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=600)
+    report = run.stdout.decode("utf-8", "replace")
+    result = {"passed": run.returncode == 0, "report": report, "seconds": time.time() - started,
+              "skipped": "build only: skipped" in report}
+    norm = Normaliser({"source": ROOT, "work": os.path.abspath(work),
+                       "bin": os.path.abspath(bin_dir)}, build == "win32")
+    if os.path.exists(output):
+        with open(output, encoding="utf-8", errors="replace") as f:
+            result["output"] = [norm.row(l) for l in f.read().split("\n")]
+    else:
+        result["output"] = ["(no output: %s)" % report.strip().split("\n")[-1]]
+    trace = []
+    path = os.path.join(work, "trace.json")
+    if os.path.exists(path):
+        with open(path, encoding="utf-8", errors="replace") as f:
+            for line in f:
+                if not line.strip():
+                    continue
+                try:
+                    call = norm.value(json.loads(line))
+                    trace.append(json.dumps(call, ensure_ascii=False, sort_keys=True))
+                except ValueError:
+                    trace.append("(not JSON) " + norm.text(line.rstrip("\n")))
+    result["trace"] = trace
+    result["registry"] = [norm.text(v) for v in
+                          registry_values(os.path.join(work, "registry.reg"))]
+    return result
+
+
+def differences(native, win32):
+    found = []
+    for part in ("output", "trace", "registry"):
+        if native[part] != win32[part]:
+            diff = list(difflib.unified_diff(native[part], win32[part], "native", "win32",
+                                             lineterm="", n=1))
+            shown = diff[:40] + (["... (%d more diff lines)" % (len(diff) - 40)]
+                                 if len(diff) > 40 else [])
+            found.append("%s differs:\n    %s" % (part, "\n    ".join(shown)))
+    return found
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--native", default=os.path.join(ROOT, "build", "native", "bin"))
+    parser.add_argument("--win32", default=os.path.join(ROOT, "build", "win32", "bin"))
+    parser.add_argument("--work", default=os.path.join(ROOT, "build", "compare-builds"))
+    parser.add_argument("--jobs", type=int, default=2)
+    parser.add_argument("scenarios", nargs="*")
+    a = parser.parse_args()
+    a.native, a.win32 = os.path.abspath(a.native), os.path.abspath(a.win32)
+    scenarios = [s if os.path.exists(s) else
+                 os.path.join(ROOT, "tests", "e2e", re.sub(r"(\.scenario)?$", ".scenario", s, 1))
+                 for s in a.scenarios]
+    scenarios = [os.path.abspath(s) for s in scenarios] or sorted(
+        glob.glob(os.path.join(ROOT, "tests", "e2e", "**", "*.scenario"), recursive=True))
+    for host in (os.path.join(a.native, "skerrow-host"),
+                 os.path.join(a.win32, "skerrow-host.exe")):
+        if not os.path.exists(host):
+            print("compare-builds: %s is missing; build both presets first" % host)
+            return 2
+
+    # A wineserver started by a run whose output is piped keeps the pipe open
+    # for seconds after the run; one started here first serves every run.
+    # It ends by itself 30 seconds after the last run; when a server already
+    # runs for the prefix, that one serves.
+    env = dict(os.environ)
+    env["WINEPREFIX"] = env.get("SKERROW_WINEPREFIX", os.path.join(ROOT, "build", "wineprefix"))
+    quiet = {"env": env, "stdin": subprocess.DEVNULL, "stdout": subprocess.DEVNULL,
+             "stderr": subprocess.DEVNULL}
+    if not os.path.exists(os.path.join(env["WINEPREFIX"], "system.reg")):
+        subprocess.run(["bash", os.path.join(ROOT, "tools", "wine-run.sh"), "cmd", "/c", "exit"],
+                       **quiet)
+        subprocess.run(["wineserver", "-w"], **quiet)
+    subprocess.run(["wineserver", "-p30"], **quiet)
+
+    wine_lock = threading.Lock()  # one Wine registry for all win32 runs
+
+    def compare(scenario):
+        name = os.path.relpath(scenario, os.path.join(ROOT, "tests", "e2e"))
+        name = re.sub(r"\.scenario$", "", name)
+        # Both runs in one scratch folder, kept afterwards as native/ and win32/.
+        base = os.path.join(os.path.abspath(a.work), name)
+        shutil.rmtree(base, ignore_errors=True)
+        run = os.path.join(base, "run")
+        native = run_one("native", scenario, a, run)
+        os.rename(run, os.path.join(base, "native"))
+        with wine_lock:
+            win32 = run_one("win32", scenario, a, run)
+        os.rename(run, os.path.join(base, "win32"))
+        return name, native, win32
+
+    started = time.time()
+    passed = failed = skipped = 0
+    with concurrent.futures.ThreadPoolExecutor(max_workers=max(1, a.jobs)) as pool:
+        for name, native, win32 in pool.map(compare, scenarios):
+            if native["skipped"] or win32["skipped"]:
+                skipped += 1
+                print("skipped %s (one build only)" % name)
+                continue
+            found = differences(native, win32)
+            for build, r in (("native", native), ("win32", win32)):
+                if not r["passed"]:
+                    print("note: %s misses its expectations in the %s build" % (name, build))
+            if found:
+                failed += 1
+                print("FAILED  %s (%.1fs, %.1fs)" % (name, native["seconds"], win32["seconds"]))
+                for f in found:
+                    print("  " + f)
+            else:
+                passed += 1
+                print("same    %s (%.1fs, %.1fs)" % (name, native["seconds"], win32["seconds"]))
+    print("%d passed, %d failed%s (%.0fs)" % (passed, failed,
+                                              ", %d skipped" % skipped if skipped else "",
+                                              time.time() - started))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
