@@ -18,6 +18,9 @@ mkdir -p "$WINEPREFIX"
     wineserver -w
   fi
 ) 9>"$WINEPREFIX.lock"
+# Keep the server up between runs: starting it costs seconds, and the tests
+# start Wine many times in a row.
+wineserver -p30 >/dev/null 2>&1 || true
 # One Wine program at a time: runs share the prefix's registry, and a test that
 # replaces a key must not see another test's keys appear under it.
 exec flock "$WINEPREFIX.run.lock" wine "$@"

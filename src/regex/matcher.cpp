@@ -51,12 +51,31 @@ bool PatternObject::RunMatch(const char* start) {
   steps = 0;
   gaveUp = false;
   for (const char* position = start;; ++position) {
+    position = NextCandidate(position);
+    if (!position) return false;
     textPos = position;
     bool found = MatchNode(root);  // the root group as a sequence of one node
     if (gaveUp) return false;
     if (found) return true;
     if (anchored || position == textEnd) return false;
   }
+}
+
+// The first start position at or after `position` where the pattern's first
+// item can hold, or null when there is none. An attempt at a position where
+// the first item fails fails before it writes a register, so skipping it
+// changes nothing a caller can see; it only spares the walk down to that item.
+const char* PatternObject::NextCandidate(const char* position) const {
+  if (anchored || firstItem == 0) return position;
+  if (firstItem == ItemTextStart) return position == textStart ? position : nullptr;
+  if (!IsLiteralToken(firstItem)) return position;
+  unsigned char wanted = static_cast<unsigned char>(firstItem);
+  size_t left = size_t(textEnd - position);
+  if (!ignoreCase) return static_cast<const char*>(memchr(position, wanted, left));
+  unsigned char folded = FoldByte(wanted);
+  for (; position < textEnd; ++position)
+    if (FoldByte(static_cast<unsigned char>(*position)) == folded) return position;
+  return nullptr;
 }
 
 // Rejects an anchored match on its first item before anything is touched.

@@ -65,6 +65,7 @@ class PatternObject {
   void ReleaseTree();
   bool RunMatch(const char* start);
   bool QuickCheck() const;
+  const char* NextCandidate(const char* position) const;
   bool MatchSequence(const PatternNode* first);
   bool MatchNode(const PatternNode* node);
   bool RestMatches(const PatternNode* node);

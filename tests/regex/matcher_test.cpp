@@ -30,6 +30,22 @@ TEST(Matcher, SearchesEveryStartPositionUpToTheEnd) {
   CheckCases(cases);
 }
 
+// Start positions where a leading literal or "^" cannot hold are skipped;
+// what an abandoned attempt captured must survive that exactly as before.
+TEST(Matcher, SkippingHopelessStartsKeepsEveryRegister) {
+  const MatchCase cases[] = {
+      {"/a(b)?c/", "abx ac", "1 4 6 1 2"},
+      {"/(a)+x/", "aab ax", "1 4 6 4 5"},
+      {"/x/i", "aaX", "1 2 3"},
+      {"/\x90/i", "a\xE0", "1 1 2"},
+      {"/^a/", "ba", "0"},
+      {"/^$/", "", "1 0 0"},
+      {"/z/", "abc", "0"},
+      {"/c/", "abc", "1 2 3"},
+  };
+  CheckCases(cases);
+}
+
 TEST(Matcher, ItemsTestBytesAndPositions) {
   const MatchCase cases[] = {
       {"/\\d+/", "ab42c", "1 2 4"},
