@@ -59,6 +59,9 @@ step "rule-set hit rates" bash -c 'set -o pipefail; build/native/bin/data_tests 
   --gtest_filter=RulesTest.EverySampleLineCarriesItsExpectedName | grep "^rules:"'
 step "win32 build" bash -c 'cmake --preset win32 >/dev/null && cmake --build --preset win32'
 step "win32 tests (Wine)" ctest --preset win32 -j2
+# The same scenarios on both builds must give the same screens and traces.
+step "native and win32 runs compared" python3 tools/compare-builds.py
+step "suite from the package (Wine)" tools/test-package.sh
 if [ -x tools/fuzz.sh ]; then
   step "fuzzing" tools/fuzz.sh "${SKERROW_FUZZ_SECONDS:-60}"
 fi

@@ -80,25 +80,25 @@ ArgType TypeFor(char letter, Conversion* c) {
   return ArgUnknown;
 }
 
-// Parses the conversion after '%'; on an unknown letter `spec` is left on it so
+// Parses the conversion after '%'; on an unknown letter `format` is left on it so
 // that it prints as an ordinary character.
-Conversion ParseConversion(const char*& spec) {
+Conversion ParseConversion(const char*& format) {
   Conversion c;
-  if (*spec == '-') c.leftAlign = true, ++spec;
-  if (*spec == '#') c.hexPrefix = true, ++spec;
-  if (*spec == '0') c.zeroPad = true, ++spec;
-  c.width = ParseDigits(spec);
-  if (*spec == '.') c.precision = ParseDigits(++spec);
-  if (*spec == 'I' && spec[1] == '6' && spec[2] == '4') {
+  if (*format == '-') c.leftAlign = true, ++format;
+  if (*format == '#') c.hexPrefix = true, ++format;
+  if (*format == '0') c.zeroPad = true, ++format;
+  c.width = ParseDigits(format);
+  if (*format == '.') c.precision = ParseDigits(++format);
+  if (*format == 'I' && format[1] == '6' && format[2] == '4') {
     c.wide64 = true;
-    spec += 3;
-  } else if (*spec == 'h') {
-    c.narrow = true, ++spec;
-  } else if (*spec == 'l' || *spec == 'w') {
-    c.wide = true, ++spec;
+    format += 3;
+  } else if (*format == 'h') {
+    c.narrow = true, ++format;
+  } else if (*format == 'l' || *format == 'w') {
+    c.wide = true, ++format;
   }
-  c.type = TypeFor(*spec, &c);
-  if (c.type != ArgUnknown) ++spec;
+  c.type = TypeFor(*format, &c);
+  if (c.type != ArgUnknown) ++format;
   if (c.type != ArgHex) c.hexPrefix = false;
   if (c.leftAlign) c.zeroPad = false;
   return c;
@@ -229,17 +229,17 @@ void EmitValue(Output* out, const Conversion& c, const Argument& a, const char* 
   }
 }
 
-int Format(char* buffer, const char* spec, va_list* args) {
+int Format(char* buffer, const char* format, va_list* args) {
   Output out{buffer};
-  while (*spec && out.left > 1) {
-    if (*spec != '%' || spec[1] == '%') {
-      if (*spec == '%') ++spec;
-      out.Put(*spec++);
+  while (*format && out.left > 1) {
+    if (*format != '%' || format[1] == '%') {
+      if (*format == '%') ++format;
+      out.Put(*format++);
       --out.left;
       continue;
     }
-    ++spec;
-    Conversion c = ParseConversion(spec);
+    ++format;
+    Conversion c = ParseConversion(format);
     Argument a = FetchArgument(c, args);
     char number[24];
     unsigned len = MeasureValue(&c, &a, number, static_cast<unsigned>(out.left - 1));
