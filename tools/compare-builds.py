@@ -178,8 +178,11 @@ def main():
     # for seconds after the run; one started here first serves every run.
     # It ends by itself 30 seconds after the last run; when a server already
     # runs for the prefix, that one serves.
+    # A prefix of its own: other Wine runs on the machine (ctest, a second
+    # checkout's tests) would replace HKCU\Software\Far under a run.
+    os.environ.setdefault("SKERROW_WINEPREFIX", os.path.join(ROOT, "build", "wineprefix-suite"))
     env = dict(os.environ)
-    env["WINEPREFIX"] = env.get("SKERROW_WINEPREFIX", os.path.join(ROOT, "build", "wineprefix"))
+    env["WINEPREFIX"] = env["SKERROW_WINEPREFIX"]
     quiet = {"env": env, "stdin": subprocess.DEVNULL, "stdout": subprocess.DEVNULL,
              "stderr": subprocess.DEVNULL}
     if not os.path.exists(os.path.join(env["WINEPREFIX"], "system.reg")):

@@ -29,6 +29,9 @@ if [ ! -f "$host" ]; then
   exit 2
 fi
 
+# A prefix of its own: other Wine runs on the machine would replace
+# HKCU\Software\Far between the import and the run.
+export SKERROW_WINEPREFIX=${SKERROW_WINEPREFIX:-$root/build/wineprefix-suite}
 scratch=$root/build/package-suite
 rm -rf "$scratch"
 mkdir -p "$scratch/Plugins"

@@ -110,6 +110,10 @@ class Scanner {
     EditorConvertText convert = {line, request.StringLength};
     HostInfo.EditorControl(ECTL_EDITORTOOEM, &convert);
 
+    // The header test comes first: a line dropped for want of a folded copy
+    // must still set the function name of the lines below it.
+    if (plan.functions && IsFunctionHeader(settings.rule, line, scan->currentFunction))
+      ShortenFunctionName(scan->currentFunction);
     const char* subject = line;
     if (plan.foldLines) {
       char* folded = foldedCopy.Reserve(length + 1);
@@ -117,8 +121,6 @@ class Scanner {
       FoldCopy(folded, line, length + 1);
       subject = folded;
     }
-    if (plan.functions && IsFunctionHeader(settings.rule, line, scan->currentFunction))
-      ShortenFunctionName(scan->currentFunction);
     int position = 0;
     if (!Search(subject, length, &position)) return;
     const SearchResult* result = AddSearchResult(results, i, position, line, scan->currentFunction);

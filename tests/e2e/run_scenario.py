@@ -175,8 +175,16 @@ def main():
     if a.module:
         command += ["--module", os.path.abspath(a.module)]
     command += args
-    run = subprocess.run(command, cwd=a.source, stdin=subprocess.DEVNULL, env=env,
-                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=300)
+    # Files, not pipes: Wine's helper processes (services.exe and the rest),
+    # started by this run, would inherit pipes and hold them open for as long
+    # as the wineserver lingers.
+    with open(os.path.join(a.work, "stdout.txt"), "w+b") as out, \
+            open(os.path.join(a.work, "stderr.txt"), "w+b") as err:
+        run = subprocess.run(command, cwd=a.source, stdin=subprocess.DEVNULL, env=env,
+                             stdout=out, stderr=err, timeout=300)
+        out.seek(0)
+        err.seek(0)
+        run.stdout, run.stderr = out.read(), err.read()
     stdout = run.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
     if regedit:
         regedit_export(a, env, registry)

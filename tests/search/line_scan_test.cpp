@@ -112,6 +112,24 @@ TEST_F(LineScanTest, ProgressFromElevenHundredLinesOn) {
   }
 }
 
+TEST_F(LineScanTest, ProgressTicksCountFromTheStartOfTheRange) {
+  // After on, cursor on line 5 of 1,105: the range is 1,100 lines from line
+  // 5, so the ticks fall on lines 5, 16, ... and the percentages count from 5.
+  SetLines(Lines(1105, "needle"));
+  editor().SetCursor(5, 0);
+  settings.options.After = 1;
+  host().ClearTrace();
+  Scan("needle");
+  std::vector<support::Call> boxes = Calls("Message");
+  ASSERT_EQ(boxes.size(), 100u);
+  EXPECT_EQ(boxes[0].Items(),
+            (std::vector<std::string>{Msg(MsgSearchTitle), Msg(MsgProgressPercent, 0), ""}));
+  EXPECT_EQ(boxes[1].Items()[2], Msg(MsgProgressFound, 11));
+  EXPECT_EQ(boxes[99].Items()[1], Msg(MsgProgressPercent, 99));
+  EXPECT_EQ(boxes[99].Items()[2], Msg(MsgProgressFound, 1089));
+  EXPECT_EQ(Entries().size(), 1100u);
+}
+
 TEST_F(LineScanTest, EscWaitingAtTheFirstTickExaminesNoLine) {
   SetLines(Lines(1100, "needle"));
   editor().SetCursor(500, 2);
