@@ -25,7 +25,7 @@ defmodule Shortener.Store do
   end
 
   @doc "Stores `url` and returns a fresh code for it."
-  @spec put(String.t()) :: {:ok, String.t()} | {:error, term()}
+  @impl false
   def put(url) when is_binary(url) do
     with {:ok, uri} <- validate(url),
          {:ok, code} <- GenServer.call(__MODULE__, {:put, URI.to_string(uri)}) do
