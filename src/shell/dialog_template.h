@@ -34,9 +34,10 @@ struct DialogTemplateItem {
 };
 #pragma pack(pop)
 
-#if defined(_WIN32) && !defined(_WIN64)
-static_assert(sizeof(DialogTemplateItem) == 17, "packed template");
-#endif
+// Five bytes, two pointer-wide fields and the flags, no padding: 17 bytes on
+// the 32-bit target.
+static_assert(sizeof(DialogTemplateItem) == 5 + 2 * sizeof(DWORD_PTR) + sizeof(DWORD),
+              "packed template");
 
 // The pointer forms of a template's Selected/History and Data.
 inline DWORD_PTR TemplateText(const char* text) {

@@ -147,3 +147,11 @@ TEST_F(DialogTemplate, ExpansionCutsTextsToTheRecord) {
 
 }  // namespace
 }  // namespace settings_test
+
+TEST(DialogTemplateLayout, ItemIsSeventeenPackedBytesOnThe32BitTarget) {
+  if (sizeof(void*) != 4) GTEST_SKIP() << "pointer-wide fields make the item larger here";
+  EXPECT_EQ(sizeof(DialogTemplateItem), 17u);
+  EXPECT_EQ(offsetof(DialogTemplateItem, Selected), 5u);
+  EXPECT_EQ(offsetof(DialogTemplateItem, Flags), 9u);
+  EXPECT_EQ(offsetof(DialogTemplateItem, Data), 13u);
+}
