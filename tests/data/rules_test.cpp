@@ -29,6 +29,7 @@
 #include "regfile/reg_file.h"
 #include "search/line_scan.h"
 #include "settings/options.h"
+#include "settings/registry_fixture.h"
 #include "settings/registry_store.h"
 #include "settings/rule_sets.h"
 #include "shell/editor_access.h"
@@ -152,22 +153,7 @@ Sample ReadSample(const std::string& folder) {
   return s;
 }
 
-void DeleteTree(const std::string& path) {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
-    std::vector<std::string> children;
-    char name[512];
-    for (DWORD i = 0;; ++i) {
-      DWORD length = sizeof name;
-      if (RegEnumKeyExA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-        break;
-      children.push_back(name);
-    }
-    RegCloseKey(key);
-    for (const std::string& child : children) DeleteTree(path + "\\" + child);
-  }
-  RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
-}
+using settings_test::DeleteTree;
 
 // The shipped rules imported below a PluginKey of the test's own, so the
 // registry of a Wine prefix is left as it was found.

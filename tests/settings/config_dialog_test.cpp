@@ -13,19 +13,12 @@
 namespace settings_test {
 namespace {
 
-const char* const kNames[] = {"PickWord", "ZeroWarn", "Case",  "RegExp", "Lines",
-                              "Global",   "Before",   "After", "CFunc"};
-
-std::vector<int> Switches(const Options& o) {
-  return {o.PickWord, o.ZeroWarn, o.Case, o.RegExp, o.Lines, o.Global, o.Before, o.After, o.CFunc};
-}
-
 class ConfigDialog : public ModuleTest {
  protected:
   // The nine stored values, -1 for a missing one.
   std::vector<int> Stored() {
     std::vector<int> values;
-    for (const char* name : kNames) {
+    for (const char* name : kOptionNames) {
       DWORD value;
       values.push_back(GetRawDword(moduleKey, name, &value) ? static_cast<int>(value) : -1);
     }

@@ -20,8 +20,6 @@
 namespace settings_test {
 namespace {
 
-const char* const kNames[] = {"PickWord", "ZeroWarn", "Case",  "RegExp", "Lines",
-                              "Global",   "Before",   "After", "CFunc"};
 const unsigned kLoopLimit = 400;  // far more calls than any operation here makes
 
 class FaultLoop : public ModuleTest {
@@ -36,12 +34,13 @@ class FaultLoop : public ModuleTest {
     ModuleTest::TearDown();
   }
   void StoreAllOptions(DWORD value) {
-    for (const char* name : kNames) ASSERT_TRUE(SetRaw(moduleKey, name, REG_DWORD, &value, 4));
+    for (const char* name : kOptionNames)
+      ASSERT_TRUE(SetRaw(moduleKey, name, REG_DWORD, &value, 4));
   }
   // Each stored option is `before` or `after`; returns how many are `after`.
   int CountWhole(DWORD before, DWORD after) {
     int changed = 0;
-    for (const char* name : kNames) {
+    for (const char* name : kOptionNames) {
       DWORD value = 77;
       EXPECT_TRUE(GetRawDword(moduleKey, name, &value)) << name;
       EXPECT_TRUE(value == before || value == after) << name << " " << value;

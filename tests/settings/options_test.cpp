@@ -10,13 +10,6 @@
 namespace settings_test {
 namespace {
 
-const char* const kNames[] = {"PickWord", "ZeroWarn", "Case",  "RegExp", "Lines",
-                              "Global",   "Before",   "After", "CFunc"};
-
-std::vector<int> Switches(const Options& o) {
-  return {o.PickWord, o.ZeroWarn, o.Case, o.RegExp, o.Lines, o.Global, o.Before, o.After, o.CFunc};
-}
-
 class OptionsStore : public RegistryTest {
  protected:
   void SetUp() override {
@@ -50,7 +43,7 @@ TEST_F(OptionsStore, SaveWritesAllNineOnTheModuleKeyAndLoadReadsThemBack) {
   settings.options = Options{0, 0, 1, 1, 1, 0, 0, 1, 1};
   SaveOptions();
   std::vector<int> stored;
-  for (const char* name : kNames) {
+  for (const char* name : kOptionNames) {
     SCOPED_TRACE(name);
     DWORD value = 77;
     EXPECT_TRUE(GetRawDword(moduleKey, name, &value));

@@ -13,10 +13,19 @@
 #include <string>
 #include <vector>
 
+#include "settings/options.h"
 #include "shell/plugin_key.h"
 #include "shell/win_api.h"
 
 namespace settings_test {
+
+// The nine stored switches, in record order, and their values from a record.
+const char* const kOptionNames[] = {"PickWord", "ZeroWarn", "Case",  "RegExp", "Lines",
+                                    "Global",   "Before",   "After", "CFunc"};
+
+inline std::vector<int> Switches(const Options& o) {
+  return {o.PickWord, o.ZeroWarn, o.Case, o.RegExp, o.Lines, o.Global, o.Before, o.After, o.CFunc};
+}
 
 // Deletes `path` below HKEY_CURRENT_USER with every sub-key; a missing key is no error.
 inline void DeleteTree(const std::string& path) {
