@@ -43,6 +43,7 @@ bool PatternObject::MatchRange(const char* start, const char* rangeStart, const 
 }
 
 bool PatternObject::RunMatch(const char* start) {
+  interrupted = false;
   if (invalid) return false;
   textPos = start;
   if (!QuickCheck()) return false;
@@ -131,8 +132,25 @@ bool PatternObject::WalkOperand(const PatternNode* node) {
   return MatchNode(node->operand.child);
 }
 
+void PatternObject::SetInterruptCheck(InterruptCheck check, void* context, unsigned long interval) {
+  interruptCheck = interval ? check : nullptr;
+  interruptContext = context;
+  pollInterval = interval;
+  pollCountdown = interval;
+}
+
+// Whether the walk must end here: the step limit is used up, or the
+// caller's check asked to stop.
+bool PatternObject::StopWalking() {
+  if (stepLimit && ++steps > stepLimit) return true;
+  if (!interruptCheck || --pollCountdown > 0) return false;
+  pollCountdown = pollInterval;
+  interrupted = interruptCheck(interruptContext);
+  return interrupted;
+}
+
 bool PatternObject::MatchNode(const PatternNode* node) {
-  if (gaveUp || (stepLimit && ++steps > stepLimit)) {
+  if (gaveUp || StopWalking()) {
     gaveUp = true;
     return false;
   }

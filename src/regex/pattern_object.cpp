@@ -36,7 +36,12 @@ PatternObject::PatternObject()
       error(ErrNoPattern),
       stepLimit(0),
       steps(0),
-      gaveUp(false) {}
+      gaveUp(false),
+      interrupted(false),
+      interruptCheck(nullptr),
+      interruptContext(nullptr),
+      pollInterval(0),
+      pollCountdown(0) {}
 
 PatternObject::PatternObject(const char* pattern) : PatternObject() {
   if (pattern) CompilePattern(pattern);

@@ -59,9 +59,18 @@ class PatternObject {
   // Gives up (no match) after this many node walks in one call; 0, the
   // default, never gives up. The time of a match is not polynomially bounded.
   void SetStepLimit(unsigned long limit) { stepLimit = limit; }
+  // Lets a caller end a long match: every `interval` node walks (counted
+  // across calls, so many short matches add up), check(context) is asked, and
+  // a true answer ends the match in progress as no match, with Interrupted()
+  // true until the next match starts. A null check or a zero interval
+  // switches polling off. A match that is never interrupted is unaffected.
+  typedef bool (*InterruptCheck)(void* context);
+  void SetInterruptCheck(InterruptCheck check, void* context, unsigned long interval);
+  bool Interrupted() const { return interrupted; }
 
  private:
   bool Fail(CompileError reason);
+  bool StopWalking();
   void ReleaseTree();
   bool RunMatch(const char* start);
   bool QuickCheck() const;
@@ -109,6 +118,11 @@ class PatternObject {
   unsigned long stepLimit;
   unsigned long steps;
   bool gaveUp;
+  bool interrupted;
+  InterruptCheck interruptCheck;
+  void* interruptContext;
+  unsigned long pollInterval;
+  unsigned long pollCountdown;  // node walks left before the next check
 };
 
 // Reads a capture out of a match: copies the text of

@@ -194,3 +194,54 @@ TEST(Limits, StepLimitEndsAPathologicalMatchWithNoMatch) {
   EXPECT_TRUE(object.MatchText("aac", &groups));  // a new call has a new budget
   EXPECT_EQ(Registers(groups), "1 0 3");
 }
+
+namespace {
+
+struct PollLog {
+  int calls = 0;
+  int stopAt = 0;  // the call that answers "stop"; 0 never
+};
+
+bool CountPoll(void* context) {
+  PollLog* log = static_cast<PollLog*>(context);
+  return ++log->calls == log->stopAt;
+}
+
+}  // namespace
+
+TEST(Limits, InterruptCheckEndsAMatchAndLeavesOthersAlone) {
+  PatternObject object("/a*a*a*a*a*a*a*a*a*a*c/");
+  PollLog log;
+  log.stopAt = 3;
+  object.SetInterruptCheck(CountPoll, &log, 1000);
+  std::string text(40, 'a');
+  MatchGroups groups;
+  EXPECT_FALSE(object.MatchText(text.c_str(), &groups));
+  EXPECT_TRUE(object.Interrupted());
+  EXPECT_EQ(log.calls, 3);
+
+  // The next call starts afresh, and polls that answer "go on" change nothing.
+  EXPECT_TRUE(object.MatchText("aac", &groups));
+  EXPECT_FALSE(object.Interrupted());
+  EXPECT_EQ(Registers(groups), "1 0 3");
+
+  PatternObject slow("/a*a*a*b/");
+  PollLog never;
+  slow.SetInterruptCheck(CountPoll, &never, 7);
+  EXPECT_TRUE(slow.MatchText((std::string(30, 'a') + "b").c_str(), &groups));
+  EXPECT_GT(never.calls, 0);
+  EXPECT_FALSE(slow.Interrupted());
+}
+
+TEST(Limits, InterruptPollsCountAcrossShortMatches) {
+  PatternObject object("/ab/");
+  PollLog log;
+  object.SetInterruptCheck(CountPoll, &log, 50);
+  MatchGroups groups;
+  for (int i = 0; i < 100; ++i) object.MatchText("xxxxxxxxab", &groups);
+  EXPECT_GT(log.calls, 0);
+  object.SetInterruptCheck(nullptr, nullptr, 0);
+  int before = log.calls;
+  for (int i = 0; i < 100; ++i) EXPECT_TRUE(object.MatchText("xxxxxxxxab", &groups));
+  EXPECT_EQ(log.calls, before);
+}
