@@ -1,5 +1,6 @@
 // ResultList over the global heap. Each result is one fixed block; the pointer
-// array grows by a fixed step, so n results cost about n / delta copies of it.
+// array grows by half its size, at least by `delta`, so n results cost a few
+// dozen re-allocations and O(n) copying in all, instead of n / delta copies.
 // Covered by tests/search/result_list_test.cpp.
 #include "search/result_list.h"
 
@@ -12,6 +13,17 @@
 namespace {
 
 const unsigned kMaxCapacity = 0x7FFFFFFF;
+
+// `count` slots and `growth` more, capped at kMaxCapacity.
+unsigned Widened(unsigned count, uint64_t growth) {
+  uint64_t wanted = uint64_t(count) + growth;
+  return wanted > kMaxCapacity ? kMaxCapacity : unsigned(wanted);
+}
+
+// The least growth: the step, or one slot when the step is 0.
+uint64_t LeastGrowth(unsigned step) {
+  return step ? step : 1;
+}
 
 bool IsBlank(unsigned char c) {
   return c == ' ' || (c >= 9 && c <= 13);
@@ -48,8 +60,12 @@ void ResultList::SetCapacity(unsigned n) {
 
 unsigned ResultList::Add(SearchResult* element) {
   if (count == capacity) {
-    uint64_t wanted = uint64_t(count) + (delta ? delta : 1);
-    SetCapacity(wanted > kMaxCapacity ? kMaxCapacity : unsigned(wanted));
+    // Half as much again keeps the copying linear in the number of results.
+    const uint64_t half = count / 2, least = LeastGrowth(delta);
+    SetCapacity(Widened(count, half > least ? half : least));
+    // Near the end of the heap the larger block may not exist while the
+    // step still does.
+    if (count == capacity && half > least) SetCapacity(Widened(count, least));
   }
   if (count == capacity) {
     if (element) GlobalFree(element);

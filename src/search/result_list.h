@@ -20,7 +20,7 @@ struct SearchResult {
 
 // A growable array of pointers that owns the blocks it points to. SetCapacity
 // is its one virtual operation and the list's own operations call it through
-// the virtual slot. Growth is linear by `delta`.
+// the virtual slot. A full array grows by half its size, at least by `delta`.
 class ResultList {
  public:
   // Starts empty with `initialCapacity` slots (none if that allocation fails).

@@ -32,11 +32,12 @@ class CountingList : public ResultList {
 
 }  // namespace
 
-TEST(ResultList, GrowsLinearlyByItsStep) {
+TEST(ResultList, GrowsByHalfItsSizeAndAtLeastByItsStep) {
   ResultList list(10, 5);
   EXPECT_EQ(list.Capacity(), 10u);
-  const unsigned expected[] = {10, 10, 15, 15, 20, 25};
-  const unsigned counts[] = {1, 10, 11, 15, 16, 21};
+  // 10 -> 15 is the step and half at once; from 15 on half is larger.
+  const unsigned expected[] = {10, 10, 15, 15, 22, 33, 49};
+  const unsigned counts[] = {1, 10, 11, 15, 16, 23, 34};
   unsigned added = 0;
   for (size_t k = 0; k < sizeof counts / sizeof counts[0]; ++k) {
     while (added < counts[k]) {
@@ -52,6 +53,27 @@ TEST(ResultList, GrowsLinearlyByItsStep) {
   list.Destroy(2);
   EXPECT_EQ(list.Count(), 0u);
   EXPECT_EQ(list.Capacity(), 0u);
+}
+
+TEST(ResultList, AStepLargerThanHalfStaysTheGrowth) {
+  ResultList list(4, 100);
+  for (int i = 0; i < 5; ++i) list.Add(NewResult(i));
+  EXPECT_EQ(list.Capacity(), 104u);
+  list.Destroy(2);
+  ResultList stepless(0, 0);  // a step of 0 still grows by one slot
+  EXPECT_EQ(stepless.Add(NewResult(0)), 1u);
+  EXPECT_EQ(stepless.Capacity(), 1u);
+  stepless.Destroy(2);
+}
+
+TEST(ResultList, ManyResultsTakeFewReallocations) {
+  CountingList list(10, 5);
+  list.calls = 0;
+  for (int i = 0; i < 200000; ++i) list.Add(NewResult(i));
+  EXPECT_EQ(list.Count(), 200000u);
+  EXPECT_LE(list.calls, 30);  // a fixed step of 5 takes 40,000
+  EXPECT_EQ(list.Get(199999)->line, 199999);
+  list.Destroy(2);
 }
 
 TEST(ResultList, AddAndDestroyGoThroughTheVirtualSlot) {
@@ -167,6 +189,23 @@ TEST(ResultList, FullArrayThatCannotGrowDropsTheNewElement) {
     list.Destroy(2);
   }
   EXPECT_EQ(fault::LiveAllocations(), live);  // the dropped element was released
+}
+
+TEST(ResultList, FailedLargeGrowthFallsBackToTheStep) {
+  if (!fault::Available()) GTEST_SKIP() << "fault injection needs the stand-in";
+  const long live = fault::LiveAllocations();
+  {
+    ResultList list(40, 5);
+    for (int i = 0; i < 40; ++i) list.Add(NewResult(i));
+    SearchResult* extra = NewResult(40);
+    fault::FailAllocation(1);  // the array half as large again
+    EXPECT_EQ(list.Add(extra), 41u);
+    fault::FailAllocation(0);
+    EXPECT_EQ(list.Capacity(), 45u);
+    EXPECT_EQ(list.Get(40)->line, 40);
+    list.Destroy(2);
+  }
+  EXPECT_EQ(fault::LiveAllocations(), live);
 }
 
 TEST(ResultList, FailedFirstArrayLeavesAnEmptyListThatStillGrows) {
