@@ -71,6 +71,55 @@ TEST(ResultEntry, IsCutToTheMenuText) {
   EXPECT_EQ(entry.substr(0, 12), "99999" + kBar + "fn" + kBar + "www");
 }
 
+TEST(ResultEntry, AMatchOffScreenIsShownFromShortlyBeforeIt) {
+  // 100 characters of '.', the match, then more text; the entry shows 72 of them.
+  const std::string line = "  " + std::string(100, '.') + "needle" + std::string(30, '-');
+  struct Case {
+    int position;
+    int lineWidth;
+    bool lines;
+    std::string entry;
+  } cases[] = {
+      // leading blanks do not count: the match is at 100 in the trimmed text
+      {102, 1, false, "..." + std::string(8, '.') + "needle" + std::string(30, '-')},
+      {102, 5, true,
+       "   13" + kBar + "..." + std::string(8, '.') + "needle" + std::string(30, '-')},
+      // still on screen with 12 characters to spare: the text starts at its start
+      {2 + 60, 1, false, (std::string(100, '.') + "needle" + std::string(21, '-'))},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.position);
+    SearchResult result = Result(12, line.c_str(), "");
+    result.position = c.position;
+    EXPECT_EQ(Entry(result, c.lineWidth, 0, c.lines, false), c.entry);
+  }
+}
+
+TEST(ResultEntry, AMatchAtTheEndOrPastTheStoredCopy) {
+  const std::string line = std::string(120, 'a') + "end";
+  SearchResult result = Result(0, line.c_str(), "");
+  result.position = 120;
+  std::string entry = Entry(result, 1, 0, false, false);
+  EXPECT_EQ(entry, "..." + std::string(8, 'a') + "end");
+  // A match past the stored copy (a line longer than the field) shows its end too.
+  std::string stored(kResultTextSize - 1, 'b');
+  result = Result(0, stored.c_str(), "");
+  result.position = 900;
+  entry = Entry(result, 1, 0, false, false);
+  EXPECT_EQ(entry, "..." + std::string(69, 'b'));
+}
+
+TEST(ResultEntry, WideColumnsStillLeaveTheMatchInTheEntry) {
+  const std::string name(kResultFunctionSize - 1, 'f');
+  const std::string line = std::string(200, 'x') + "needle" + std::string(200, 'y');
+  SearchResult result = Result(1234567, line.c_str(), name.c_str());
+  result.position = 200;
+  std::string entry = Entry(result, 10, kResultFunctionSize - 1, true, true);
+  ASSERT_EQ(entry.size(), size_t(kMenuTextSize - 1));
+  EXPECT_EQ(entry.substr(0, 11), "   1234568" + kBar);
+  EXPECT_NE(entry.find(kBar + "..." + std::string(8, 'x') + "needle"), std::string::npos);
+}
+
 TEST(ResultEntry, OversizedWidthsStayInsideTheColumns) {
   std::string entry = Entry(Result(1, "t", "f"), 1000, 1000, true, true);
   EXPECT_LE(entry.size(), size_t(kMenuTextSize - 1));
