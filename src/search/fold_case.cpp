@@ -25,7 +25,7 @@ unsigned char FoldThroughWindows(unsigned char c) {
   return static_cast<unsigned char>(upperOem);
 }
 
-const unsigned char* FoldTable() {
+const unsigned char* FilledFoldTable() {
   if (!foldTableFilled) {
     foldTable[0] = 0;
     for (int c = 1; c < 256; ++c) foldTable[c] = FoldThroughWindows(static_cast<unsigned char>(c));
@@ -36,18 +36,22 @@ const unsigned char* FoldTable() {
 
 }  // namespace
 
+const unsigned char* FoldCaseTable() {
+  return FilledFoldTable();
+}
+
 unsigned char FoldCaseByte(unsigned char c) {
-  return FoldTable()[c];
+  return FilledFoldTable()[c];
 }
 
 char* FoldCase(char* text) {
-  const unsigned char* table = FoldTable();
+  const unsigned char* table = FilledFoldTable();
   for (unsigned char* p = reinterpret_cast<unsigned char*>(text); *p; ++p) *p = table[*p];
   return text;
 }
 
 void FoldCopy(char* dest, const char* source, size_t length) {
-  const unsigned char* table = FoldTable();
+  const unsigned char* table = FilledFoldTable();
   const unsigned char* from = reinterpret_cast<const unsigned char*>(source);
   unsigned char* to = reinterpret_cast<unsigned char*>(dest);
   for (size_t i = 0; i < length; ++i) to[i] = table[from[i]];

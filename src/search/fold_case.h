@@ -14,5 +14,8 @@ char* FoldCase(char* text);
 // be `source`); NUL bytes stay NUL.
 void FoldCopy(char* dest, const char* source, size_t length);
 
+// The 256-entry table behind all three: entry b is the folded form of b.
+const unsigned char* FoldCaseTable();
+
 // The folded form of one OEM byte.
 unsigned char FoldCaseByte(unsigned char c);

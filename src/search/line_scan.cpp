@@ -2,8 +2,9 @@
 // read and a conversion to OEM through the host, then one to three searches;
 // everything that can be settled once per search (mode, suffix, needle length,
 // fold table, compiled patterns) is settled before the first line. The line
-// copy and the folded copy live in two blocks that grow to the longest line
-// and are released after the scan, instead of two blocks per line.
+// copy lives in one block that grows to the longest line and is released
+// after the scan, instead of a block per line; the plain case-insensitive
+// search reads the line through the fold table instead of folding a copy.
 // Covered by tests/search/line_scan_test.cpp.
 #include "search/line_scan.h"
 
@@ -59,7 +60,7 @@ struct ScanPlan {
   int start, end;
   int progressStep;  // progress and Esc every this many lines when > 10
   bool patternMode;
-  bool foldLines;  // plain case-insensitive: search a folded copy
+  bool foldLines;  // plain case-insensitive: compare through the fold table
   bool lines, functions;
   const char* suffix;
   size_t searchLength;
@@ -93,7 +94,10 @@ void ShowProgress(const ScanPlan& plan, int line, unsigned found) {
 class Scanner {
  public:
   Scanner(LineScan* scan, const ScanPlan& plan, ResultList* results)
-      : scan(scan), plan(plan), results(results) {}
+      : scan(scan),
+        plan(plan),
+        results(results),
+        folded(PrepareFoldedNeedle(scan->searchCopy, plan.searchLength, FoldCaseTable())) {}
 
   // Examines line `i`: reads it, tracks the function name, searches it and
   // records it when found. A line whose copy cannot be allocated is skipped.
@@ -110,19 +114,10 @@ class Scanner {
     EditorConvertText convert = {line, request.StringLength};
     HostInfo.EditorControl(ECTL_EDITORTOOEM, &convert);
 
-    // The header test comes first: a line dropped for want of a folded copy
-    // must still set the function name of the lines below it.
     if (plan.functions && IsFunctionHeader(settings.rule, line, scan->currentFunction))
       ShortenFunctionName(scan->currentFunction);
-    const char* subject = line;
-    if (plan.foldLines) {
-      char* folded = foldedCopy.Reserve(length + 1);
-      if (!folded) return;
-      FoldCopy(folded, line, length + 1);
-      subject = folded;
-    }
     int position = 0;
-    if (!Search(subject, length, &position)) return;
+    if (!Search(line, length, &position)) return;
     const SearchResult* result = AddSearchResult(results, i, position, line, scan->currentFunction);
     if (result) WidenColumns(&scan->columns, *result, plan.lines);
   }
@@ -134,20 +129,24 @@ class Scanner {
   bool Search(const char* subject, size_t length, int* position) {
     if (plan.patternMode)
       return FindText(1, subject, scan->searchCopy, position, 0, nullptr, "/", plan.suffix);
-    const char* needle = scan->searchCopy;
-    const char* found = FindBytes(subject, length, needle, plan.searchLength);
+    const char* found = FindPlain(subject, length);
     if (found && memchr(subject, '\0', size_t(found - subject) + plan.searchLength))
-      found = FindBytes(subject, strlen(subject), needle, plan.searchLength);
+      found = FindPlain(subject, strlen(subject));
     if (!found) return false;
     *position = int(found - subject);
     return true;
   }
 
+  const char* FindPlain(const char* subject, size_t length) const {
+    if (plan.foldLines) return FindFoldedBytes(subject, length, folded);
+    return FindBytes(subject, length, scan->searchCopy, plan.searchLength);
+  }
+
   LineScan* scan;
   const ScanPlan& plan;
   ResultList* results;
+  const FoldedNeedle folded;  // the folded searchCopy, used only when foldLines
   ScanBuffer lineCopy;
-  ScanBuffer foldedCopy;
 };
 
 }  // namespace

@@ -33,6 +33,25 @@ const char* FindSubstring(const char* haystack, const char* needle);
 const char* FindBytes(const char* haystack, size_t haystackLength, const char* needle,
                       size_t needleLength);
 
+// A folded needle for FindFoldedBytes, settled once per search: `text` is
+// already folded through `table`, and `firsts` lists the bytes that fold to
+// its first byte, so the scan can look for them with memchr.
+enum { kMaxFoldedFirsts = 4 };  // more preimages than this: a table scan
+struct FoldedNeedle {
+  const char* text;
+  size_t length;
+  const unsigned char* table;  // 256 entries
+  unsigned char firsts[kMaxFoldedFirsts];
+  int firstCount;  // -1: more than kMaxFoldedFirsts bytes fold to text[0]
+};
+FoldedNeedle PrepareFoldedNeedle(const char* folded, size_t length, const unsigned char* table);
+
+// The first place in `haystack` whose folded bytes equal the needle, or null:
+// the same answer as FindBytes on a copy of the haystack folded through the
+// needle's table, without making the copy.
+const char* FindFoldedBytes(const char* haystack, size_t haystackLength,
+                            const FoldedNeedle& needle);
+
 // Copies the first n bytes of `source` (all of it when shorter) into `dest`
 // and fills with zero bytes up to n bytes in all. Writes nothing beyond n
 // bytes: a caller that wants a terminator after n bytes writes it itself.
