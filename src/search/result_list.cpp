@@ -1,4 +1,5 @@
-// ResultList over the global heap. Each result is one fixed block; the pointer
+// ResultList over the global heap. Each result is one fixed block, as long as
+// its line needs (a million short results are not half a gigabyte); the pointer
 // array grows by half its size, at least by `delta`, so n results cost a few
 // dozen re-allocations and O(n) copying in all, instead of n / delta copies.
 // Covered by tests/search/result_list_test.cpp.
@@ -94,12 +95,16 @@ void ResultList::Destroy(unsigned flags) {
 
 const SearchResult* AddSearchResult(ResultList* list, int line, int position, const char* text,
                                     const char* function) {
-  SearchResult* result = static_cast<SearchResult*>(GlobalAlloc(GMEM_FIXED, sizeof(SearchResult)));
+  if (!text) text = "";
+  size_t length = strnlen(text, kResultTextSize - 1);
+  SearchResult* result =
+      static_cast<SearchResult*>(GlobalAlloc(GMEM_FIXED, kResultBlockHead + length + 1));
   if (!result) return nullptr;
   result->line = line;
   result->position = position;
-  CopyCut(result->text, text ? text : "", sizeof result->text);
   CopyCut(result->function, function ? function : "", sizeof result->function);
+  memcpy(result->text, text, length);
+  result->text[length] = '\0';
   unsigned before = list->Count();
   if (list->Add(result) == before) return nullptr;
   return result;

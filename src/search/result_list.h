@@ -10,13 +10,17 @@ enum {
   kResultFunctionSize = 64,  // a function name: 63 characters and the terminator
 };
 
-// One found line, each in its own GlobalAlloc block.
+// One found line, each in its own GlobalAlloc block. A block made by
+// AddSearchResult ends with the terminator of `text` (kResultBlockHead plus
+// the text's length and one bytes), so a short line does not cost the whole
+// field: never copy a stored result by value, nor read its text past the NUL.
 struct SearchResult {
   int line;                            // 0-based line number in the edited file
   int position;                        // byte offset of the match start in the whole line
-  char text[kResultTextSize];          // OEM line, untrimmed and unfolded; longer lines are cut
   char function[kResultFunctionSize];  // name current when the line was found, or empty
+  char text[kResultTextSize];          // OEM line, untrimmed and unfolded; longer lines are cut
 };
+enum { kResultBlockHead = offsetof(SearchResult, text) };
 
 // A growable array of pointers that owns the blocks it points to. SetCapacity
 // is its one virtual operation and the list's own operations call it through
