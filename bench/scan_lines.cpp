@@ -1,8 +1,11 @@
 // The line scan over a generated 200,000-line C file in the host stand-in's
-// editor (trace off), beside grep -c and grep -n on the same file with the
-// same search. Prints lines per second and the ratio module / grep -n; the
-// module's figure includes the host calls it makes for every line (cursor
-// move, line read, conversion) and building the results menu.
+// editor (trace off), beside grep -n on the same file with the same search,
+// and a 1,000,000-line log in which every line is found. Then whole runs of
+// skerrow-host (load, search, menu, exit) over logs of 250,000, 500,000 and
+// 1,000,000 lines, every line found, beside grep -n. The module's figure
+// includes the host calls it makes for every line (cursor move, line read,
+// conversion) and building the results menu. grep writes to a file: with
+// its output on /dev/null it stops at the first match.
 // Run: tools/bench-scan.sh
 #include <stdio.h>
 #include <stdlib.h>
@@ -26,7 +29,9 @@
 namespace {
 
 const int kLines = 200000;
+const int kLogLines = 1000000;
 const int kRuns = 7;
+const int kHostRuns = 3;
 
 // A C file of small functions: headers, braces, control statements, calls,
 // comments; "counter" followed by a digit on about one line in forty.
@@ -74,6 +79,26 @@ std::vector<std::string> GenerateFile() {
   return lines;
 }
 
+// A log whose every line holds a blank: the worst case for the result list.
+std::vector<std::string> GenerateLog(int count) {
+  std::vector<std::string> lines;
+  lines.reserve(size_t(count));
+  char buffer[96];
+  for (int i = 0; i < count; ++i) {
+    snprintf(buffer, sizeof buffer, "2026-12-08 12:%02d:%02d event %d handled by worker %d",
+             i / 60 % 60, i % 60, i, i % 16);
+    lines.push_back(buffer);
+  }
+  return lines;
+}
+
+bool WriteLines(const std::string& path, const std::vector<std::string>& lines, size_t count) {
+  FILE* file = fopen(path.c_str(), "w");
+  if (!file) return false;
+  for (size_t i = 0; i < count && i < lines.size(); ++i) fprintf(file, "%s\n", lines[i].c_str());
+  return fclose(file) == 0;
+}
+
 double Seconds(std::chrono::steady_clock::time_point from) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
 }
@@ -109,10 +134,10 @@ struct Case {
   const char* grepFlags;
   const char* grepPattern;
   bool cache;
+  const char* goal;  // the ratio to grep -n aimed at, or ""
 };
-
-// Best time of the module's scan over kRuns runs; *found gets the result count.
-double TimeScan(host::Host& h, const Case& c) {
+// Best time of the module's scan over `runs` runs; *found gets the result count.
+double TimeScan(host::Host& h, const Case& c, int runs = kRuns) {
   settings.options.Case = c.caseSensitive;
   settings.options.RegExp = c.regExp;
   settings.options.CFunc = c.functions;
@@ -120,7 +145,7 @@ double TimeScan(host::Host& h, const Case& c) {
   settings.options.Before = settings.options.After = 0;
   SetPatternCacheEnabled(c.cache);
   double best = 1e9;
-  for (int run = 0; run < kRuns; ++run) {
+  for (int run = 0; run < runs; ++run) {
     h.editor().SetCursor(0, 0, 0, 0);
     auto start = std::chrono::steady_clock::now();
     LineScan scan;
@@ -156,6 +181,67 @@ double TimeHostFloor(host::Host& h) {
   return best;
 }
 
+// grep over `path`, output to a scratch file; best of kRuns.
+double TimeGrep(const Case& c, const std::string& path, const std::string& scratch) {
+  std::string grep = std::string("grep -n ") + c.grepFlags + " '" + c.grepPattern + "' " + path;
+  return TimeCommand(grep + " >" + scratch);
+}
+
+void PrintRow(const Case& c, const char* found, double module, int lines, double grepLines) {
+  printf("%-36s %8s %9.2fms %11.0f %8.2fms %7.2f %6s\n", c.name, found, module * 1e3,
+         lines / module, grepLines * 1e3, module / grepLines, c.goal);
+}
+
+std::string Found(const Case& c, const std::string& path) {
+  std::string grep = std::string("grep -c ") + c.grepFlags + " '" + c.grepPattern + "' " + path;
+  return CommandOutput(grep);
+}
+
+// Whole skerrow-host runs: load `path`, search for a blank with line
+// numbers on, close the menu, quit. Best of kHostRuns.
+double TimeHostRun(const std::string& path, const std::string& registry) {
+  const std::string program = host::ProgramDir() + "/skerrow-host";
+  double best = 1e9;
+  for (int run = 0; run < kHostRuns; ++run) {
+    FILE* reg = fopen(registry.c_str(), "w");
+    if (!reg) return -1;
+    fprintf(reg,
+            "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Far\\Plugins\\SKERROW]\n"
+            "\"PickWord\"=dword:00000000\n\"Lines\"=dword:00000001\n");
+    fclose(reg);
+    std::string command = program + " --registry " + registry +
+                          " --keys 'F11 Enter \" \" Enter Esc' " + path + " >/dev/null";
+    auto start = std::chrono::steady_clock::now();
+    int status = system(command.c_str());
+    double t = Seconds(start);
+    if (status != 0) return -1;
+    best = std::min(best, t);
+  }
+  return best;
+}
+
+void RunHostTable(const std::vector<std::string>& log, const std::string& scratch) {
+  printf("\nwhole skerrow-host runs, every line found (search for a blank), best of %d\n",
+         kHostRuns);
+  printf("%-10s %10s %10s %10s %8s\n", "lines", "host run", "per line", "grep -n", "ratio");
+  const char* logPath = "/tmp/skerrow-bench-log.txt";
+  const std::string registry = scratch + ".reg";
+  for (int lines : {250000, 500000, 1000000}) {
+    if (!WriteLines(logPath, log, size_t(lines))) return;
+    double run = TimeHostRun(logPath, registry);
+    double grep = TimeCommand(std::string("grep -n ' ' ") + logPath + " >" + scratch);
+    if (run < 0) {
+      printf("%-10d the host run failed\n", lines);
+      continue;
+    }
+    printf("%-10d %8.0fms %8.2fus %8.2fms %8.1f\n", lines, run * 1e3, run * 1e6 / lines, grep * 1e3,
+           run / grep);
+  }
+  printf("(goal: 1,000,000 lines under 1.5 s, the time per line flat)\n");
+  unlink(logPath);
+  unlink(registry.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -165,9 +251,9 @@ int main(int argc, char** argv) {
   char path[] = "/tmp/skerrow-bench-XXXXXX.c";
   int fd = mkstemps(path, 2);
   if (fd < 0) return 1;
-  FILE* file = fdopen(fd, "w");
-  for (const std::string& line : lines) fprintf(file, "%s\n", line.c_str());
-  fclose(file);
+  close(fd);
+  if (!WriteLines(path, lines, lines.size())) return 1;
+  const std::string scratch = std::string(path) + ".out";
 
   host::HostOptions options;
   options.moduleDir = host::ProgramDir();
@@ -185,32 +271,45 @@ int main(int argc, char** argv) {
   settings.rule.RegNum = 1;
 
   const Case cases[] = {
-      {"plain, case-sensitive", "counter", 1, 0, 0, "-F", "counter", true},
-      {"plain, case-sensitive, absent word", "qzxv", 1, 0, 0, "-F", "qzxv", true},
-      {"plain, case-sensitive, most lines", "e", 1, 0, 0, "-F", "e", true},
-      {"plain, case-insensitive", "counter", 0, 0, 0, "-F -i", "counter", true},
-      {"pattern /i", "counter\\d", 0, 1, 0, "-E -i", "counter[0-9]", true},
-      {"pattern /i + function column", "counter\\d", 0, 1, 1, "-E -i", "counter[0-9]", true},
-      {"  same, compiled-pattern cache off", "counter\\d", 0, 1, 1, "-E -i", "counter[0-9]", false},
+      {"plain, case-sensitive", "counter", 1, 0, 0, "-F", "counter", true, "1.0"},
+      {"plain, case-sensitive, absent word", "qzxv", 1, 0, 0, "-F", "qzxv", true, ""},
+      {"plain, most lines", "e", 1, 0, 0, "-F", "e", true, "4"},
+      {"plain, case-insensitive", "counter", 0, 0, 0, "-F -i", "counter", true, "1.5"},
+      {"pattern /i", "counter\\d", 0, 1, 0, "-E -i", "counter[0-9]", true, "2"},
+      {"pattern /i + function column", "counter\\d", 0, 1, 1, "-E -i", "counter[0-9]", true, "2.5"},
+      {"  same, compiled-pattern cache off", "counter\\d", 0, 1, 1, "-E -i", "counter[0-9]", false,
+       ""},
   };
-  printf("%d lines, best of %d runs\n", kLines, kRuns);
-  printf("%-36s %8s %9s %12s %9s %9s %8s\n", "search", "found", "module", "lines/s", "grep -c",
-         "grep -n", "mod/-n");
+  printf("%d-line C file, best of %d runs, in process\n", kLines, kRuns);
+  printf("%-36s %8s %11s %11s %10s %7s %6s\n", "search", "found", "module", "lines/s", "grep -n",
+         "ratio", "goal");
   const double floor = TimeHostFloor(h);
-  printf("%-36s %8s %7.2fms %12.0f\n", "host calls alone, nothing searched", "-", floor * 1e3,
+  printf("%-36s %8s %9.2fms %11.0f\n", "host calls alone, nothing searched", "-", floor * 1e3,
          kLines / floor);
   int number = 0;
   for (const Case& c : cases) {
     if (only && ++number != only) continue;
-    std::string grep = std::string("grep ") + c.grepFlags + " '" + c.grepPattern + "' " + path;
     double module = TimeScan(h, c);
-    double grepCount = TimeCommand(grep + " -c >/dev/null");
-    double grepLines = TimeCommand(grep + " -n >/dev/null");
-    std::string grepFound = CommandOutput(grep + " -c");
-    printf("%-36s %8s %7.2fms %12.0f %7.2fms %7.2fms %8.2f\n", c.name, grepFound.c_str(),
-           module * 1e3, kLines / module, grepCount * 1e3, grepLines * 1e3, module / grepLines);
+    double grepLines = TimeGrep(c, path, scratch);
+    PrintRow(c, Found(c, path).c_str(), module, kLines, grepLines);
+  }
+  unlink(path);
+
+  // The 1,000,000-line row: every line found, so the result list and the
+  // menu carry the weight.
+  std::vector<std::string> log = GenerateLog(kLogLines);
+  const char* logPath = "/tmp/skerrow-bench-log.txt";
+  if (!only && WriteLines(logPath, log, log.size())) {
+    h.editor().SetText(log);
+    h.editor().SetFileName(logPath);
+    const Case every = {"plain, 1,000,000 lines, all found", " ", 1, 0, 0, "-F", " ", true, "4"};
+    double module = TimeScan(h, every, kHostRuns);
+    PrintRow(every, Found(every, logPath).c_str(), module, kLogLines,
+             TimeGrep(every, logPath, scratch));
+    unlink(logPath);
   }
   printf("(found: grep -c's count; grep times include starting the process)\n");
-  unlink(path);
+  if (!only) RunHostTable(log, scratch);
+  unlink(scratch.c_str());
   return 0;
 }
