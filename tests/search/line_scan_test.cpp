@@ -282,6 +282,21 @@ TEST_F(LineScanTest, JumpGoesToTheStartOfTheWholeMatch) {
   }
 }
 
+TEST_F(LineScanTest, PlainSearchEndsAtANulByteInEitherCase) {
+  for (int caseSensitive : {1, 0}) {
+    SCOPED_TRACE(caseSensitive);
+    host().ClearTrace();
+    settings.options.Case = caseSensitive;
+    settings.options.Lines = 1;
+    SetLines({std::string("ab\0needle", 9), std::string("needle\0x", 8),
+              std::string("x\0needle needle", 16), "NEEDLE \xA0\x80"});
+    Scan("needle");
+    std::vector<std::string> expected = {"2" + kBar + "needle"};
+    if (!caseSensitive) expected.push_back("4" + kBar + "NEEDLE \xA0\x80");
+    EXPECT_EQ(Entries(), expected);
+  }
+}
+
 TEST_F(LineScanTest, LongFoundLineIsStoredCutButJumpsIntoTheWholeLine) {
   SetLines({std::string(600, 'a') + "needle"});
   host().QueueKeys("Enter");
