@@ -174,15 +174,33 @@ TEST_F(RuleSetMenuTest, TextsOf511CharactersTypedInTheDialogReadBackWhole) {
   EXPECT_EQ(match, settings.rule.Match);
 }
 
-TEST_F(RuleSetMenuTest, ARegNumTooWideForTheFieldIsShownCut) {
-  StoreRuleSet("Wide", "*.w", "/w/", "", 12345);
-  Keys("F4 Enter Esc");
+TEST_F(RuleSetMenuTest, F4AndOkWithoutEditsKeepEveryStoredValue) {
+  std::string longMask = std::string(600, 'm');
+  std::string longMatch = "/" + std::string(700, 'a') + "/";
+  for (int regNum : {100, -10, 2147483647, -2147483647 - 1}) {
+    SCOPED_TRACE(regNum);
+    StoreRuleSet("Set", longMask, longMatch, "/i/", regNum);
+    Keys("F4 Enter Esc");
+    RuleSetMenu(&settings, nullptr);
+    EXPECT_EQ(regNum, Number("Set"));
+    EXPECT_EQ(longMask, Value("Set", "Mask"));
+    EXPECT_EQ(longMatch, Value("Set", "Match"));
+    EXPECT_EQ("/i/", Value("Set", "Ignore"));
+  }
+}
+
+TEST_F(RuleSetMenuTest, ACutTextIsWrittenWhenChangedAndCopiedWholeToANewName) {
+  std::string longMask = std::string(600, 'm');
+  StoreRuleSet("Set", longMask, std::string(520, 'x'), "", 1);
+  // The field shows the first 511 characters; one taken off is a change.
+  Keys("F4 Tab Tab End BS Enter Esc");
   RuleSetMenu(&settings, nullptr);
-  EXPECT_EQ(12, Number("Wide"));
-  StoreRuleSet("Negative", "*.w", "/w/", "", -2147483647 - 1);
-  Keys("F4 Enter Esc");
+  EXPECT_EQ(longMask, Value("Set", "Mask"));
+  EXPECT_EQ(std::string(510, 'x'), Value("Set", "Match"));
+  Keys("F4 End \"2\" Enter Esc");
   RuleSetMenu(&settings, nullptr);
-  EXPECT_EQ(-2, Number("Negative"));
+  ASSERT_EQ((std::vector<std::string>{"Set", "Set2"}), RuleSets());
+  EXPECT_EQ(longMask, Value("Set2", "Mask"));
 }
 
 }  // namespace
