@@ -113,7 +113,9 @@ char* ReadWholeString(HKEY root, const char* subPath, const char* name) {
   DWORD size = 0;
   // The value may change between the two queries; a second size is tried once.
   for (int attempt = 0; attempt < 2; ++attempt) {
-    if (RegQueryValueExA(key, name, nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS) break;
+    if (RegQueryValueExA(key, name, nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS ||
+        size == 0xFFFFFFFFu)
+      break;
     text = static_cast<char*>(GlobalAlloc(GMEM_FIXED, static_cast<size_t>(size) + 1));
     if (!text) break;
     DWORD length = size;

@@ -206,8 +206,9 @@ TEST_F(RuleSetMenuTest, ASetThatCannotBeDeletedIsReported) {
   if (!fault::Available()) GTEST_SKIP() << "needs the registry stand-in";
   StoreRuleSet("A", "*.a", "/a/", "", 1);
   StoreRuleSet("A\\sub", "*.s", "", "", 1);
-  // The walk opens Extensions\A, enumerates, opens "sub", enumerates, closes,
-  // enumerates again and deletes "sub": fail that last call.
+  // Each registry call of the walk fails once in turn: the set is then
+  // either gone, still there and reported, or the menu itself could not be
+  // read; it never stays without a word.
   int reported = 0;
   for (unsigned n = 1; n < 40; ++n) {
     SCOPED_TRACE(n);
