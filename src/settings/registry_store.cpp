@@ -131,21 +131,22 @@ char* ReadWholeString(HKEY root, const char* subPath, const char* name) {
   return text;
 }
 
-static void WriteValue(HKEY root, const char* subPath, const char* name, DWORD type,
+static bool WriteValue(HKEY root, const char* subPath, const char* name, DWORD type,
                        const void* data, DWORD size) {
   HKEY key = OpenKeyForWrite(root, subPath);
-  if (!key) return;
-  RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+  if (!key) return false;
+  LONG status = RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
   RegCloseKey(key);
+  return status == ERROR_SUCCESS;
 }
 
-void WriteDword(HKEY root, const char* subPath, const char* name, int value) {
+bool WriteDword(HKEY root, const char* subPath, const char* name, int value) {
   DWORD stored = static_cast<DWORD>(value);
-  WriteValue(root, subPath, name, REG_DWORD, &stored, sizeof stored);
+  return WriteValue(root, subPath, name, REG_DWORD, &stored, sizeof stored);
 }
 
-void WriteString(HKEY root, const char* subPath, const char* name, const char* text) {
-  WriteValue(root, subPath, name, REG_SZ, text, static_cast<DWORD>(strlen(text) + 1));
+bool WriteString(HKEY root, const char* subPath, const char* name, const char* text) {
+  return WriteValue(root, subPath, name, REG_SZ, text, static_cast<DWORD>(strlen(text) + 1));
 }
 
 // The name of sub-key `index` of the open `key`; false at the end of the list

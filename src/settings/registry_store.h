@@ -58,8 +58,9 @@ int GetDword(HKEY root, const char* subPath, const char* name, int defaultValue)
 bool ReadString(HKEY root, const char* subPath, const char* name, char* dest,
                 const char* defaultText, size_t size);
 // Each value is written with one call, so a failure leaves the old value whole.
-void WriteDword(HKEY root, const char* subPath, const char* name, int value);
-void WriteString(HKEY root, const char* subPath, const char* name, const char* text);
+// True when the value was written.
+bool WriteDword(HKEY root, const char* subPath, const char* name, int value);
+bool WriteString(HKEY root, const char* subPath, const char* name, const char* text);
 // The whole text value `name`, however long, in a block from GlobalAlloc that
 // the caller frees with GlobalFree; terminated even when the stored bytes are
 // not. Null when the value is missing or memory runs out.

@@ -157,29 +157,37 @@ static void ReadRuleSetFields(RuleSetFields* fields, const char* name) {
 
 // Writes one text: the field, unless it still shows a cut stored value. Such
 // a value stays in its set, and a set saved under another name gets it whole.
-static void WriteRuleText(const char* subPath, const char* valueName, const char* field,
+// False when the registry refused the write.
+static bool WriteRuleText(const char* subPath, const char* valueName, const char* field,
                           const StoredText& stored, bool sameSet) {
   if (stored.cut) {
     char shown[kDialogTextSize];
     CopyCut(shown, stored.whole ? stored.whole : "", sizeof shown);
     if (strcmp(shown, field) == 0) {
-      if (!sameSet && stored.whole)
-        WriteString(HKEY_CURRENT_USER, subPath, valueName, stored.whole);
-      return;
+      if (sameSet || !stored.whole) return true;
+      return WriteString(HKEY_CURRENT_USER, subPath, valueName, stored.whole);
     }
   }
-  WriteString(HKEY_CURRENT_USER, subPath, valueName, field);
+  return WriteString(HKEY_CURRENT_USER, subPath, valueName, field);
 }
 
-static void WriteRuleSetFields(const RuleSetFields& fields) {
+// Writes the four values; false when any of them could not be written (the
+// registry refused the key or a value), so the user can be told.
+static bool WriteRuleSetFields(const RuleSetFields& fields) {
   char subPath[kSubPathSize];
-  if (!RuleSetSubPath(subPath, fields.name)) return;
+  if (!RuleSetSubPath(subPath, fields.name)) return false;
   bool sameSet = fields.editedName[0] && SameRuleSetName(fields.name, fields.editedName);
   int regNum = ParseSignedNumber(fields.regNum);
-  WriteRuleText(subPath, "Mask", fields.mask, fields.storedMask, sameSet);
-  WriteRuleText(subPath, "Match", fields.match, fields.storedMatch, sameSet);
-  WriteRuleText(subPath, "Ignore", fields.ignore, fields.storedIgnore, sameSet);
-  WriteDword(HKEY_CURRENT_USER, subPath, "RegNum", regNum);
+  bool written = WriteRuleText(subPath, "Mask", fields.mask, fields.storedMask, sameSet);
+  written = WriteRuleText(subPath, "Match", fields.match, fields.storedMatch, sameSet) && written;
+  written =
+      WriteRuleText(subPath, "Ignore", fields.ignore, fields.storedIgnore, sameSet) && written;
+  return WriteDword(HKEY_CURRENT_USER, subPath, "RegNum", regNum) && written;
+}
+
+static void RemovePartialRuleSet(const char* name) {
+  char subPath[kSubPathSize];
+  if (RuleSetSubPath(subPath, name)) DeleteKey(HKEY_CURRENT_USER, subPath);
 }
 
 // Says why the name cannot be saved; `name` (may be null) is shown on a line
@@ -227,11 +235,17 @@ void EditRuleSet(const char* name) {
     char takenName[kSubKeyNameSize];
     RuleSetNameVerdict verdict = CheckRuleSetName(fields.name, fields.editedName, takenName);
     if (verdict == RuleNameEmpty) break;
-    if (verdict == RuleNameUsable) {
-      WriteRuleSetFields(fields);
-      break;
+    if (verdict != RuleNameUsable) {
+      ShowRefusal(verdict, takenName);
+      continue;
     }
-    ShowRefusal(verdict, takenName);
+    if (WriteRuleSetFields(fields)) break;
+    // The registry refused it (a path too long for it, no rights): a set new
+    // under this name is taken out again, so that its half cannot block the
+    // name, and the dialog keeps the texts, so nothing typed is lost.
+    if (!fields.editedName[0] || !SameRuleSetName(fields.name, fields.editedName))
+      RemovePartialRuleSet(fields.name);
+    ShowNameRefused(MsgRuleNotSaved, fields.name);
   }
   ReleaseStoredText(&fields.storedMask);
   ReleaseStoredText(&fields.storedMatch);

@@ -37,5 +37,6 @@ enum MessageId {
   MsgRuleNameBackslash,  // 30
   MsgRuleNameTooLong,    // 31
   MsgRuleNotDeleted,     // 32 the next line names the set
+  MsgRuleNotSaved,       // 33 the next line names the set
   MsgCount
 };

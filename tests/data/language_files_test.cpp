@@ -168,6 +168,7 @@ const Room kRooms[] = {
     {MsgRuleNameBackslash, kScreenLine},
     {MsgRuleNameTooLong, kScreenLine},
     {MsgRuleNotDeleted, kScreenLine},
+    {MsgRuleNotSaved, kScreenLine},
 };
 
 // The items of each dialog whose texts may carry a hotkey; the host moves to
