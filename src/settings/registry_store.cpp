@@ -48,6 +48,21 @@ HKEY OpenKeyForRead(HKEY root, const char* subPath) {
   return key;
 }
 
+bool KeyExists(HKEY root, const char* subPath) {
+  HKEY key = OpenKeyForRead(root, subPath);
+  if (!key) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+bool ValueExists(HKEY root, const char* subPath, const char* name) {
+  HKEY key = OpenKeyForRead(root, subPath);
+  if (!key) return false;
+  LONG status = RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr);
+  RegCloseKey(key);
+  return status == ERROR_SUCCESS;
+}
+
 // Opens with KEY_READ for a walk over the sub-keys; null on failure.
 static HKEY OpenKeyForWalk(HKEY root, const char* subPath) {
   char path[kKeyPathSize];

@@ -46,6 +46,11 @@ bool KeyPath(char (&dest)[kKeyPathSize], const char* subPath);
 HKEY OpenKeyForWrite(HKEY root, const char* subPath);
 // Opens for reading values; null when the key is missing or cannot be opened.
 HKEY OpenKeyForRead(HKEY root, const char* subPath);
+// Whether the key can be opened for reading: the registry's own answer to
+// whether a key of that name exists (its names ignore case).
+bool KeyExists(HKEY root, const char* subPath);
+// Whether the key holds a value `name`, of any type and length.
+bool ValueExists(HKEY root, const char* subPath, const char* name);
 
 // Reads a 4-byte value into `*value`. On any failure (missing key or value,
 // a value of any other length) `*value` = `defaultValue` and false.

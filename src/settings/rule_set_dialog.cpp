@@ -122,12 +122,7 @@ static void ReadRuleText(const char* subPath, const char* valueName, char (&fiel
   if (!stored->whole) {
     // Missing, or no memory to hold it: with no memory the value cannot be
     // shown, so it is only kept as long as the field stays empty.
-    HKEY key = OpenKeyForRead(HKEY_CURRENT_USER, subPath);
-    if (key) {
-      stored->cut =
-          RegQueryValueExA(key, valueName, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-      RegCloseKey(key);
-    }
+    stored->cut = ValueExists(HKEY_CURRENT_USER, subPath, valueName);
     return;
   }
   stored->cut = true;

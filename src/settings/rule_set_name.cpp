@@ -27,10 +27,7 @@ bool SameRuleSetName(const char* a, const char* b) {
 static bool RuleSetExists(const char* name) {
   char subPath[kSubPathSize];
   if (!RuleSetSubPath(subPath, name)) return false;
-  HKEY key = OpenKeyForRead(HKEY_CURRENT_USER, subPath);
-  if (!key) return false;
-  RegCloseKey(key);
-  return true;
+  return KeyExists(HKEY_CURRENT_USER, subPath);
 }
 
 // The stored name of the set that `name` names; `name` itself when the walk
