@@ -10,6 +10,7 @@
 #include "search/result_list.h"
 #include "search/text_finder.h"
 #include "settings/options.h"
+#include "settings/rule_set_label.h"
 #include "settings/rule_sets.h"
 #include "shell/dialog_template.h"
 #include "shell/host_info.h"
@@ -100,15 +101,22 @@ void PickWord(char (&dest)[kSearchTextSize], const EditorCursor& start) {
   SetEditorCursor(start.CurLine, start.CurPos, start.TopScreenLine, start.LeftPos);
 }
 
+// The rule-set button's label: the set's name as stored, within the button.
+static void SetRuleButtonLabel(char (&label)[kDialogTextSize], const char* ruleSetName) {
+  const DialogTemplateItem& button = kSearchDialog[SearchRules];
+  size_t width = static_cast<size_t>(button.X2 - button.X1 + 1 - 4);  // "[ " and " ]"
+  FitRuleSetName(label, sizeof label, ruleSetName, width, true);
+}
+
 // The dialog's working copy: the template with the run-time fields filled in.
 static void FillSearchDialog(DialogTemplateItem (&copy)[SearchItemCount], char* searchText,
-                             char* ruleSetName) {
+                             char* ruleButtonLabel) {
   memcpy(copy, kSearchDialog, sizeof copy);
   copy[SearchText].Selected = TemplateText("SearchText");
   copy[SearchText].Data = TemplateBuffer(searchText);
   for (const SwitchItem& s : kSwitchItems)
     copy[s.item].Selected = settings.options.*s.field ? 1 : 0;
-  copy[SearchRules].Data = TemplateBuffer(ruleSetName);
+  copy[SearchRules].Data = TemplateBuffer(ruleButtonLabel);
 }
 
 bool RunSearchDialog(LineScan* scan, char (&searchText)[kSearchTextSize], EditorCursor* start) {
@@ -126,12 +134,18 @@ bool RunSearchDialog(LineScan* scan, char (&searchText)[kSearchTextSize], Editor
   // record text into it.
   char ruleSetName[kDialogTextSize];
   ChooseRuleForFile(&settings, info.FileName, ruleSetName);
+  // The copy-back writes the button's text into its buffer, so the label has
+  // a buffer of the same size.
+  char ruleButtonLabel[kDialogTextSize];
+  SetRuleButtonLabel(ruleButtonLabel, ruleSetName);
   DialogTemplateItem copy[SearchItemCount];
-  FillSearchDialog(copy, searchText, ruleSetName);
+  FillSearchDialog(copy, searchText, ruleButtonLabel);
   int result;
   while ((result = RunDialog(copy, SearchItemCount, SearchText, SearchOk, "interface")) ==
-         SearchRules)
+         SearchRules) {
     RuleSetMenu(&settings, ruleSetName);
+    SetRuleButtonLabel(ruleButtonLabel, ruleSetName);
+  }
   if (result != SearchOk) return false;
   PrepareLineScan(scan);
   for (const SwitchItem& s : kSwitchItems)

@@ -27,9 +27,21 @@ const OptionRow kOptionRows[] = {
 
 }  // namespace
 
+// The scope is one of three radio buttons: stored values that name none of
+// them, or more than one, would show no button or two selected and scan an
+// empty range. They stand for the whole file, as the defaults do.
+static void SettleScope(Options* options) {
+  int named = (options->Global != 0) + (options->Before != 0) + (options->After != 0);
+  if (named == 1) return;
+  options->Global = 1;
+  options->Before = 0;
+  options->After = 0;
+}
+
 void LoadOptions() {
   for (const OptionRow& row : kOptionRows)
     settings.options.*row.field = GetDword(HKEY_CURRENT_USER, "", row.name, row.defaultValue);
+  SettleScope(&settings.options);
 }
 
 void SaveOptions() {

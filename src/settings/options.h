@@ -34,6 +34,7 @@ struct Settings {
 extern Settings settings;
 
 // Reads the nine switches below PluginKey, each falling back to its default.
+// Scope values that do not name exactly one scope load as the whole file.
 void LoadOptions();
 // Writes the nine switches below PluginKey; failures go unreported.
 void SaveOptions();

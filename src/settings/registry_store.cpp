@@ -48,6 +48,21 @@ HKEY OpenKeyForRead(HKEY root, const char* subPath) {
   return key;
 }
 
+bool KeyExists(HKEY root, const char* subPath) {
+  HKEY key = OpenKeyForRead(root, subPath);
+  if (!key) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+bool ValueExists(HKEY root, const char* subPath, const char* name) {
+  HKEY key = OpenKeyForRead(root, subPath);
+  if (!key) return false;
+  LONG status = RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr);
+  RegCloseKey(key);
+  return status == ERROR_SUCCESS;
+}
+
 // Opens with KEY_READ for a walk over the sub-keys; null on failure.
 static HKEY OpenKeyForWalk(HKEY root, const char* subPath) {
   char path[kKeyPathSize];
@@ -106,27 +121,47 @@ bool ReadString(HKEY root, const char* subPath, const char* name, char* dest,
   return false;
 }
 
-static void WriteValue(HKEY root, const char* subPath, const char* name, DWORD type,
+char* ReadWholeString(HKEY root, const char* subPath, const char* name) {
+  HKEY key = OpenKeyForRead(root, subPath);
+  if (!key) return nullptr;
+  char* text = nullptr;
+  DWORD size = 0;
+  // The value may change between the two queries; a second size is tried once.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    if (RegQueryValueExA(key, name, nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS ||
+        size == 0xFFFFFFFFu)
+      break;
+    text = static_cast<char*>(GlobalAlloc(GMEM_FIXED, static_cast<size_t>(size) + 1));
+    if (!text) break;
+    DWORD length = size;
+    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<LPBYTE>(text), &length) ==
+        ERROR_SUCCESS) {
+      text[length] = 0;
+      break;
+    }
+    GlobalFree(text);
+    text = nullptr;
+  }
+  RegCloseKey(key);
+  return text;
+}
+
+static bool WriteValue(HKEY root, const char* subPath, const char* name, DWORD type,
                        const void* data, DWORD size) {
   HKEY key = OpenKeyForWrite(root, subPath);
-  if (!key) return;
-  RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+  if (!key) return false;
+  LONG status = RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
   RegCloseKey(key);
+  return status == ERROR_SUCCESS;
 }
 
-void WriteDword(HKEY root, const char* subPath, const char* name, int value) {
+bool WriteDword(HKEY root, const char* subPath, const char* name, int value) {
   DWORD stored = static_cast<DWORD>(value);
-  WriteValue(root, subPath, name, REG_DWORD, &stored, sizeof stored);
+  return WriteValue(root, subPath, name, REG_DWORD, &stored, sizeof stored);
 }
 
-void WriteString(HKEY root, const char* subPath, const char* name, const char* text) {
-  WriteValue(root, subPath, name, REG_SZ, text, static_cast<DWORD>(strlen(text) + 1));
-}
-
-void DeleteKey(HKEY root, const char* subPath) {
-  char path[kKeyPathSize];
-  if (!KeyPath(path, subPath)) return;
-  RegDeleteKeyA(root, path);
+bool WriteString(HKEY root, const char* subPath, const char* name, const char* text) {
+  return WriteValue(root, subPath, name, REG_SZ, text, static_cast<DWORD>(strlen(text) + 1));
 }
 
 // The name of sub-key `index` of the open `key`; false at the end of the list
@@ -137,6 +172,50 @@ static bool EnumSubKey(HKEY key, DWORD index, char (&name)[kSubKeyNameSize]) {
     return false;
   name[length < kSubKeyNameSize ? length : kSubKeyNameSize - 1] = 0;
   return true;
+}
+
+// Deletes every key below the open `top`, leaves first, by walking down the
+// first sub-key until a key has none. Each step either goes one level down
+// (bounded by kMaxTreeDepth) or deletes a key, so a key that refuses deletion
+// ends the walk instead of repeating it.
+static bool DeleteSubKeys(HKEY top) {
+  HKEY chain[kMaxTreeDepth + 1];
+  chain[0] = top;
+  int depth = 0;
+  bool deleted = true;
+  char name[kSubKeyNameSize];
+  while (deleted) {
+    if (EnumSubKey(chain[depth], 0, name)) {
+      if (depth == kMaxTreeDepth ||
+          RegOpenKeyExA(chain[depth], name, 0, KEY_READ, &chain[depth + 1]) != ERROR_SUCCESS) {
+        deleted = false;
+        break;
+      }
+      ++depth;
+      continue;
+    }
+    if (depth == 0) break;
+    // The emptied key is still the first sub-key of its parent.
+    RegCloseKey(chain[depth--]);
+    deleted =
+        EnumSubKey(chain[depth], 0, name) && RegDeleteKeyA(chain[depth], name) == ERROR_SUCCESS;
+  }
+  while (depth > 0) RegCloseKey(chain[depth--]);
+  return deleted;
+}
+
+bool DeleteKey(HKEY root, const char* subPath) {
+  char path[kKeyPathSize];
+  if (!KeyPath(path, subPath)) return false;
+  HKEY key = nullptr;
+  LONG status = RegOpenKeyExA(root, path, 0, KEY_READ, &key);
+  if (status == ERROR_FILE_NOT_FOUND) return true;
+  if (status != ERROR_SUCCESS) return false;
+  bool emptied = DeleteSubKeys(key);
+  RegCloseKey(key);
+  if (!emptied) return false;
+  status = RegDeleteKeyA(root, path);
+  return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
 bool FindSubKey(HKEY root, const char* subPath, SubKeyFilter filter, void* userData, char* dest,

@@ -21,6 +21,8 @@ enum {
   kKeyPathSize = kPluginKeySize + kSubPathSize,
   // Growth step of the item array built by CollectSubKeys.
   kCollectStep = 10,
+  // Nesting levels below a deleted key: the registry's own depth limit.
+  kMaxTreeDepth = 512,
 };
 
 // Decides whether an enumerated sub-key is the one sought. `subPath` is the
@@ -44,6 +46,11 @@ bool KeyPath(char (&dest)[kKeyPathSize], const char* subPath);
 HKEY OpenKeyForWrite(HKEY root, const char* subPath);
 // Opens for reading values; null when the key is missing or cannot be opened.
 HKEY OpenKeyForRead(HKEY root, const char* subPath);
+// Whether the key can be opened for reading: the registry's own answer to
+// whether a key of that name exists (its names ignore case).
+bool KeyExists(HKEY root, const char* subPath);
+// Whether the key holds a value `name`, of any type and length.
+bool ValueExists(HKEY root, const char* subPath, const char* name);
 
 // Reads a 4-byte value into `*value`. On any failure (missing key or value,
 // a value of any other length) `*value` = `defaultValue` and false.
@@ -56,10 +63,17 @@ int GetDword(HKEY root, const char* subPath, const char* name, int defaultValue)
 bool ReadString(HKEY root, const char* subPath, const char* name, char* dest,
                 const char* defaultText, size_t size);
 // Each value is written with one call, so a failure leaves the old value whole.
-void WriteDword(HKEY root, const char* subPath, const char* name, int value);
-void WriteString(HKEY root, const char* subPath, const char* name, const char* text);
-// Deletes the key `subPath` (which must have no sub-keys); a missing key is no error.
-void DeleteKey(HKEY root, const char* subPath);
+// True when the value was written.
+bool WriteDword(HKEY root, const char* subPath, const char* name, int value);
+bool WriteString(HKEY root, const char* subPath, const char* name, const char* text);
+// The whole text value `name`, however long, in a block from GlobalAlloc that
+// the caller frees with GlobalFree; terminated even when the stored bytes are
+// not. Null when the value is missing or memory runs out.
+char* ReadWholeString(HKEY root, const char* subPath, const char* name);
+// Deletes the key `subPath` with every key below it (the registry itself
+// refuses to delete a key that has sub-keys). True when the key is gone,
+// also when it was missing; false when some part of it could not be deleted.
+bool DeleteKey(HKEY root, const char* subPath);
 
 // Walks the sub-keys of `subPath` in the registry's order and stops at the
 // first the filter accepts: its name, at most `n` characters, goes into `dest`

@@ -1,6 +1,9 @@
 // The rule-set dialog. Its five text fields are kDialogTextSize buffers, so
 // whatever the host's field returns is kept whole, written whole, and read
-// back whole (rule texts are read with kRuleTextSize).
+// back whole (rule texts are read with kRuleTextSize). A stored text longer
+// than a field (written by other means) is shown cut and kept as stored
+// unless the user changes it. A name that cannot be saved is refused with a
+// message and the dialog comes back with its texts.
 // Covered by tests/settings/rule_set_dialog_test.cpp.
 #include "settings/rule_set_dialog.h"
 
@@ -10,8 +13,11 @@
 #include "search/result_list.h"
 #include "settings/options.h"
 #include "settings/registry_store.h"
+#include "settings/rule_set_label.h"
+#include "settings/rule_set_name.h"
 #include "settings/rule_sets.h"
 #include "shell/dialog_template.h"
+#include "shell/host_info.h"
 #include "shell/messages.h"
 
 namespace {
@@ -35,7 +41,7 @@ enum RuleSetItem {
 };
 
 // clang-format off
-const DialogTemplateItem kRuleSetDialog[RuleItemCount] = {
+constexpr DialogTemplateItem kRuleSetDialog[RuleItemCount] = {
     // type         x1   y1  x2   y2    sel flags             text
     {DI_DOUBLEBOX,  3,   1,  72,  9,    0,  0,                MsgRules},
     {DI_TEXT,       5,   2,  29,  0,    0,  0,                MsgRuleName},
@@ -47,17 +53,25 @@ const DialogTemplateItem kRuleSetDialog[RuleItemCount] = {
     {DI_TEXT,       5,   5,  29,  0,    0,  0,                MsgRuleIgnore},
     {DI_EDIT,       30,  5,  70,  0,    0,  DIF_HISTORY,      0},
     {DI_TEXT,       5,   6,  29,  0,    0,  0,                MsgRuleRegNum},
-    {DI_FIXEDIT,    30,  6,  31,  0,    0,  0,                0},
+    {DI_FIXEDIT,    30,  6,  40,  0,    0,  0,                0},
     {DI_TEXT,       5,   7,  0,   255,  0,  0,                0},
     {DI_BUTTON,     0,   8,  0,   0,    0,  DIF_CENTERGROUP,  MsgOk},
     {DI_BUTTON,     0,   8,  0,   0,    0,  DIF_CENTERGROUP,  MsgCancel},
 };
 // clang-format on
 
-// The RegNum field is two characters wide; a stored number whose decimal form
-// is longer is shown cut to that width.
-const int kRegNumFieldWidth = 2;
+// Wide enough for any 32-bit number in decimal, "-2147483648".
+const int kRegNumFieldWidth = 11;
 const size_t kNumberWorkSize = 64;
+// Columns a set name gets in a message box line.
+const size_t kMessageNameWidth = 66;
+
+// A stored text that does not fit its field: the field shows its first
+// characters, and the stored value stays as it is unless the field is changed.
+struct StoredText {
+  bool cut;
+  char* whole;  // the stored value (GlobalAlloc), null when it could not be read
+};
 
 // The dialog's buffers: each kDialogTextSize bytes, as the copy-back requires.
 struct RuleSetFields {
@@ -66,10 +80,17 @@ struct RuleSetFields {
   char match[kDialogTextSize];
   char ignore[kDialogTextSize];
   char regNum[kDialogTextSize];
+  StoredText storedMask;
+  StoredText storedMatch;
+  StoredText storedIgnore;
+  char editedName[kSubKeyNameSize];  // the set as it was opened; empty for a new one
 };
 
 }  // namespace
 
+static_assert(kRegNumFieldWidth ==
+                  kRuleSetDialog[RuleRegNum].X2 - kRuleSetDialog[RuleRegNum].X1 + 1,
+              "the RegNum field shows every 32-bit number");
 static_assert(static_cast<int>(kRuleTextSize) <= static_cast<int>(kDialogTextSize),
               "rule texts fit the dialog's fields");
 
@@ -90,33 +111,105 @@ int ParseSignedNumber(const char* text) {
   return static_cast<int>(value * static_cast<uint32_t>(sign));
 }
 
+// Reads one text of the set into its field. A value too long for the field
+// is read whole and the field shows as much of it as fits.
+static void ReadRuleText(const char* subPath, const char* valueName, char (&field)[kDialogTextSize],
+                         StoredText* stored) {
+  stored->cut = false;
+  stored->whole = nullptr;
+  if (ReadString(HKEY_CURRENT_USER, subPath, valueName, field, "", sizeof field)) return;
+  stored->whole = ReadWholeString(HKEY_CURRENT_USER, subPath, valueName);
+  if (!stored->whole) {
+    // Missing, or no memory to hold it: with no memory the value cannot be
+    // shown, so it is only kept as long as the field stays empty.
+    stored->cut = ValueExists(HKEY_CURRENT_USER, subPath, valueName);
+    return;
+  }
+  stored->cut = true;
+  CopyCut(field, stored->whole, sizeof field);
+}
+
+static void ReleaseStoredText(StoredText* stored) {
+  if (stored->whole) GlobalFree(stored->whole);
+  stored->whole = nullptr;
+}
+
 // Fills the fields from the stored set `name`, or empty with RegNum 1.
 static void ReadRuleSetFields(RuleSetFields* fields, const char* name) {
   memset(fields, 0, sizeof *fields);
   int regNum = 1;
   char subPath[kSubPathSize];
   if (name && RuleSetSubPath(subPath, name)) {
-    size_t length = strnlen(name, sizeof fields->name - 1);
-    memcpy(fields->name, name, length);
+    CopyCut(fields->name, name, sizeof fields->name);
+    CopyCut(fields->editedName, name, sizeof fields->editedName);
     regNum = GetDword(HKEY_CURRENT_USER, subPath, "RegNum", 1);
-    ReadString(HKEY_CURRENT_USER, subPath, "Mask", fields->mask, "", kRuleTextSize);
-    ReadString(HKEY_CURRENT_USER, subPath, "Match", fields->match, "", kRuleTextSize);
-    ReadString(HKEY_CURRENT_USER, subPath, "Ignore", fields->ignore, "", kRuleTextSize);
+    ReadRuleText(subPath, "Mask", fields->mask, &fields->storedMask);
+    ReadRuleText(subPath, "Match", fields->match, &fields->storedMatch);
+    ReadRuleText(subPath, "Ignore", fields->ignore, &fields->storedIgnore);
   }
-  char number[16];
-  wsprintfA(number, "%d", regNum);
-  memcpy(fields->regNum, number, kRegNumFieldWidth);
-  fields->regNum[strnlen(number, kRegNumFieldWidth)] = 0;
+  wsprintfA(fields->regNum, "%d", regNum);
 }
 
-static void WriteRuleSetFields(const RuleSetFields& fields) {
+// Writes one text: the field, unless it still shows a cut stored value. Such
+// a value stays in its set, and a set saved under another name gets it whole.
+// False when the registry refused the write.
+static bool WriteRuleText(const char* subPath, const char* valueName, const char* field,
+                          const StoredText& stored, bool sameSet) {
+  if (stored.cut) {
+    char shown[kDialogTextSize];
+    CopyCut(shown, stored.whole ? stored.whole : "", sizeof shown);
+    if (strcmp(shown, field) == 0) {
+      if (sameSet || !stored.whole) return true;
+      return WriteString(HKEY_CURRENT_USER, subPath, valueName, stored.whole);
+    }
+  }
+  return WriteString(HKEY_CURRENT_USER, subPath, valueName, field);
+}
+
+// Writes the four values; false when any of them could not be written (the
+// registry refused the key or a value), so the user can be told.
+static bool WriteRuleSetFields(const RuleSetFields& fields) {
   char subPath[kSubPathSize];
-  if (!RuleSetSubPath(subPath, fields.name)) return;
+  if (!RuleSetSubPath(subPath, fields.name)) return false;
+  bool sameSet = fields.editedName[0] && SameRuleSetName(fields.name, fields.editedName);
   int regNum = ParseSignedNumber(fields.regNum);
-  WriteString(HKEY_CURRENT_USER, subPath, "Mask", fields.mask);
-  WriteString(HKEY_CURRENT_USER, subPath, "Match", fields.match);
-  WriteString(HKEY_CURRENT_USER, subPath, "Ignore", fields.ignore);
-  WriteDword(HKEY_CURRENT_USER, subPath, "RegNum", regNum);
+  bool written = WriteRuleText(subPath, "Mask", fields.mask, fields.storedMask, sameSet);
+  written = WriteRuleText(subPath, "Match", fields.match, fields.storedMatch, sameSet) && written;
+  written =
+      WriteRuleText(subPath, "Ignore", fields.ignore, fields.storedIgnore, sameSet) && written;
+  return WriteDword(HKEY_CURRENT_USER, subPath, "RegNum", regNum) && written;
+}
+
+static void RemovePartialRuleSet(const char* name) {
+  char subPath[kSubPathSize];
+  if (RuleSetSubPath(subPath, name)) DeleteKey(HKEY_CURRENT_USER, subPath);
+}
+
+// Says why the name cannot be saved; `name` (may be null) is shown on a line
+// of its own.
+static void ShowNameRefused(int message, const char* name) {
+  char shown[kDialogTextSize];
+  const char* items[4] = {GetMsg(MsgError), GetMsg(message)};
+  int count = 2;
+  if (name) {
+    FitRuleSetName(shown, sizeof shown, name, kMessageNameWidth, false);
+    items[count++] = shown;
+  }
+  items[count++] = GetMsg(MsgOk);
+  HostInfo.Message(HostInfo.ModuleNumber, FMSG_WARNING, nullptr, items, count, 1);
+}
+
+// Shows the refusal of a verdict other than usable or empty.
+static void ShowRefusal(RuleSetNameVerdict verdict, const char* takenName) {
+  switch (verdict) {
+    case RuleNameHasBackslash: ShowNameRefused(MsgRuleNameBackslash, nullptr); break;
+    case RuleNameTooLong: ShowNameRefused(MsgRuleNameTooLong, nullptr); break;
+    default: ShowNameRefused(MsgRuleNameTaken, takenName); break;
+  }
+}
+
+void ShowRuleSetNotDeleted(const char* name) {
+  ShowNameRefused(MsgRuleNotDeleted, name);
 }
 
 void EditRuleSet(const char* name) {
@@ -131,6 +224,25 @@ void EditRuleSet(const char* name) {
   copy[RuleIgnore].Data = TemplateBuffer(fields.ignore);
   copy[RuleIgnore].Selected = TemplateText("Skerrow-FuncIgnore");
   copy[RuleRegNum].Data = TemplateBuffer(fields.regNum);
-  if (RunDialog(copy, RuleItemCount, RuleName, RuleOk, nullptr) != RuleOk) return;
-  WriteRuleSetFields(fields);
+  // A refused name brings the dialog back with everything the user typed:
+  // the copy-back has put it into the buffers the copy points at.
+  while (RunDialog(copy, RuleItemCount, RuleName, RuleOk, nullptr) == RuleOk) {
+    char takenName[kSubKeyNameSize];
+    RuleSetNameVerdict verdict = CheckRuleSetName(fields.name, fields.editedName, takenName);
+    if (verdict == RuleNameEmpty) break;
+    if (verdict != RuleNameUsable) {
+      ShowRefusal(verdict, takenName);
+      continue;
+    }
+    if (WriteRuleSetFields(fields)) break;
+    // The registry refused it (a path too long for it, no rights): a set new
+    // under this name is taken out again, so that its half cannot block the
+    // name, and the dialog keeps the texts, so nothing typed is lost.
+    if (!fields.editedName[0] || !SameRuleSetName(fields.name, fields.editedName))
+      RemovePartialRuleSet(fields.name);
+    ShowNameRefused(MsgRuleNotSaved, fields.name);
+  }
+  ReleaseStoredText(&fields.storedMask);
+  ReleaseStoredText(&fields.storedMatch);
+  ReleaseStoredText(&fields.storedIgnore);
 }

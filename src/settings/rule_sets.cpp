@@ -90,18 +90,21 @@ static void ActivateRuleSet(Settings* target, const char* name, char* currentNam
     LoadEmptyRuleSet(&target->rule);
 }
 
-// Del: the set goes at once, without a question. The empty item names no set.
+// Del: the set goes at once, without a question, with any keys an import put
+// below it. The empty item names no set. A set that stays is reported.
 static void DeleteRuleSet(const char* name) {
   char subPath[kSubPathSize];
-  if (RuleSetSubPath(subPath, name)) DeleteKey(HKEY_CURRENT_USER, subPath);
+  if (RuleSetSubPath(subPath, name) && !DeleteKey(HKEY_CURRENT_USER, subPath))
+    ShowRuleSetNotDeleted(name);
 }
 
 // Shows the menu once; returns the chosen index (-1 for Esc) and the break code.
 static int ShowRuleSetMenu(FarMenuItem* items, int count, int* breakCode) {
   *breakCode = -1;
-  return HostInfo.Menu(HostInfo.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE, GetMsg(MsgRules),
-                       GetMsg(MsgRulesKeys), "Extensions", kRuleMenuBreakKeys, breakCode, items,
-                       count);
+  // Names are shown as stored: an '&' in a name is no hotkey mark.
+  return HostInfo.Menu(HostInfo.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE | FMENU_SHOWAMPERSAND,
+                       GetMsg(MsgRules), GetMsg(MsgRulesKeys), "Extensions", kRuleMenuBreakKeys,
+                       breakCode, items, count);
 }
 
 // The whole name of the set behind menu item `index`. The item's text is the

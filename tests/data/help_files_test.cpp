@@ -8,6 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+
+#include "settings/options.h"
+#include "settings/rule_set_name.h"
 
 namespace {
 
@@ -188,6 +192,27 @@ TEST_F(HelpFiles, LanguagesHaveTheSameTopics) {
   for (const HelpFile& file : files_) {
     EXPECT_EQ(TopicSet(file), TopicSet(files_.front()))
         << FileName(file.path) << " against " << FileName(files_.front().path);
+  }
+}
+
+// The limits the help states for rule-set texts and names are the module's.
+TEST_F(HelpFiles, StateTheRuleSetLimitsTheModuleHas) {
+  const std::string textLimit = std::to_string(kRuleTextSize - 1);
+  const std::string nameLimit = std::to_string(int(kMaxRuleSetNameLength));
+  for (const HelpFile& file : files_) {
+    SCOPED_TRACE(file.path);
+    std::string text;
+    for (const std::string& line : data_files::ReadLines(file.path)) text += line + "\n";
+    size_t topic = text.find("\n@Extensions\n");
+    ASSERT_NE(topic, std::string::npos);
+    // The topic ends where the next one starts ("@-" and "@+" are no topics).
+    size_t end = topic + 1;
+    do end = text.find("\n@", end + 1);
+    while (end != std::string::npos && (text[end + 2] == '-' || text[end + 2] == '+'));
+    std::string extensions = text.substr(topic, end == std::string::npos ? end : end - topic);
+    EXPECT_NE(extensions.find(textLimit), std::string::npos) << "text limit " << textLimit;
+    EXPECT_NE(extensions.find(nameLimit), std::string::npos) << "name limit " << nameLimit;
+    EXPECT_EQ(extensions.find("254"), std::string::npos) << "a limit the module does not have";
   }
 }
 

@@ -164,6 +164,11 @@ const Room kRooms[] = {
     {MsgOk, kTitleText},
     {MsgCancel, kTitleText},
     {MsgError, kTitleText},
+    {MsgRuleNameTaken, kScreenLine},
+    {MsgRuleNameBackslash, kScreenLine},
+    {MsgRuleNameTooLong, kScreenLine},
+    {MsgRuleNotDeleted, kScreenLine},
+    {MsgRuleNotSaved, kScreenLine},
 };
 
 // The items of each dialog whose texts may carry a hotkey; the host moves to

@@ -141,6 +141,30 @@ TEST_F(RegistryStore, DeleteKeyRemovesOneKeyAndIgnoresAMissingOne) {
   EXPECT_EQ(std::vector<std::string>{"B"}, SubKeys(Path("Extensions")));
 }
 
+TEST_F(RegistryStore, DeleteKeyTakesEveryKeyBelowIt) {
+  for (const char* path :
+       {"Extensions\\T\\a\\b\\c", "Extensions\\T\\a\\d", "Extensions\\T\\e", "Extensions\\U"})
+    ASSERT_TRUE(WriteDword(HKEY_CURRENT_USER, path, "RegNum", 1)) << path;
+  EXPECT_TRUE(DeleteKey(HKEY_CURRENT_USER, "Extensions\\T"));
+  EXPECT_EQ(std::vector<std::string>{"U"}, SubKeys(Path("Extensions")));
+  EXPECT_TRUE(DeleteKey(HKEY_CURRENT_USER, "Extensions\\T"));  // gone already
+}
+
+TEST_F(RegistryStore, ReadWholeStringReadsPastAnyBuffer) {
+  std::string text(5000, 'w');
+  ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, "", "Long", text.c_str()));
+  ASSERT_TRUE(SetRaw(moduleKey, "Bare", REG_SZ, "abc", 3));  // stored without its terminator
+  char* whole = ReadWholeString(HKEY_CURRENT_USER, "", "Long");
+  ASSERT_NE(nullptr, whole);
+  EXPECT_EQ(text, whole);
+  GlobalFree(whole);
+  whole = ReadWholeString(HKEY_CURRENT_USER, "", "Bare");
+  ASSERT_NE(nullptr, whole);
+  EXPECT_STREQ("abc", whole);
+  GlobalFree(whole);
+  EXPECT_EQ(nullptr, ReadWholeString(HKEY_CURRENT_USER, "", "Missing"));
+}
+
 bool AcceptNothing(HKEY, const char*, const char*, void*) {
   return false;
 }

@@ -10,6 +10,7 @@
 
 #include "settings/module_fixture.h"
 #include "settings/rule_sets.h"
+#include "support/fault_injection.h"
 #include "support/trace_call.h"
 
 namespace settings_test {
@@ -38,6 +39,12 @@ class RuleSetMenuTest : public ModuleTest {
     std::vector<std::string> menus = Calls("Menu");
     if (menus.empty()) return {};
     return support::Call(menus.back()).Items();
+  }
+  // The text lines of each message box shown, title first.
+  std::vector<std::vector<std::string>> Messages() {
+    std::vector<std::vector<std::string>> shown;
+    for (const std::string& line : Calls("Message")) shown.push_back(support::Call(line).Items());
+    return shown;
   }
   char current[kRuleTextSize] = "";
 };
@@ -126,12 +133,149 @@ TEST_F(RuleSetMenuTest, InsWritesTheFourValuesOfANewSet) {
 
 TEST_F(RuleSetMenuTest, CancelEscOrAnEmptyNameWriteNothing) {
   for (const char* keys : {"Ins \"A\" Esc Esc", "Ins \"A\" Tab Tab Tab Tab Tab Tab Enter Esc",
-                           "Ins Tab \"*.x\" Enter Esc", "Ins \"a\\\\b\" Enter Esc"}) {
+                           "Ins Tab \"*.x\" Enter Esc", "Ins \"a\\\\b\" Enter Enter Esc Esc"}) {
     SCOPED_TRACE(keys);
     Keys(keys);
     RuleSetMenu(&settings, nullptr);
     EXPECT_EQ(std::vector<std::string>(), RuleSets());
   }
+}
+
+TEST_F(RuleSetMenuTest, ANameAnotherSetHasIsRefusedAndTheDialogComesBack) {
+  StoreRuleSet("C", "*.c,*.h", "/c/", "/i/", 2);
+  StoreRuleSet("Old", "*.o", "/o/", "", 4);
+  // Ins "c": refused, naming "C"; the dialog comes back with "*.zz", and a
+  // changed name is then saved.
+  Keys("Ins \"c\" Tab \"*.zz\" Enter Enter End \"2\" Enter Esc");
+  RuleSetMenu(&settings, nullptr);
+  ASSERT_EQ(1u, Messages().size());
+  EXPECT_EQ((std::vector<std::string>{"Error", "Another rule set has this name:", "C", "OK"}),
+            Messages()[0]);
+  ASSERT_EQ((std::vector<std::string>{"C", "c2", "Old"}), RuleSets());
+  EXPECT_EQ("*.c,*.h", Value("C", "Mask"));
+  EXPECT_EQ("/c/", Value("C", "Match"));
+  EXPECT_EQ("*.zz", Value("c2", "Mask"));
+  // F4 renaming "Old" onto "C": refused, and Esc leaves both as they were.
+  Keys("End F4 Home Del Del Del \"C\" Enter Enter Esc Esc");
+  RuleSetMenu(&settings, nullptr);
+  EXPECT_EQ(2u, Messages().size());
+  EXPECT_EQ((std::vector<std::string>{"C", "c2", "Old"}), RuleSets());
+  EXPECT_EQ("*.c,*.h", Value("C", "Mask"));
+  EXPECT_EQ(2, Number("C"));
+}
+
+TEST_F(RuleSetMenuTest, TheEditedSetMaySaveUnderItsOwnNameInAnotherCase) {
+  StoreRuleSet("Pascal", "*.pas", "/p/", "", 1);
+  Keys("F4 Home Del \"p\" Tab End \",*.pp\" Enter Esc");
+  RuleSetMenu(&settings, nullptr);
+  EXPECT_TRUE(Messages().empty());
+  ASSERT_EQ(std::vector<std::string>{"Pascal"}, RuleSets());
+  EXPECT_EQ("*.pas,*.pp", Value("Pascal", "Mask"));
+}
+
+TEST_F(RuleSetMenuTest, NestedAndOverlongNamesAreRefusedWithTheirReason) {
+  std::string overlong(256, 'n');
+  Keys("Ins \"a\\\\b\" Tab \"*.a\" Enter Enter Home Right Del Enter Esc");
+  RuleSetMenu(&settings, nullptr);
+  // After the refusal the name field is unchanged, so a letter typed replaces it.
+  Keys("Ins \"" + overlong + "\" Tab \"*.n\" Enter Enter \"n\" Enter Esc");
+  RuleSetMenu(&settings, nullptr);
+  std::vector<std::vector<std::string>> shown = Messages();
+  ASSERT_EQ(2u, shown.size());
+  EXPECT_EQ("A set name cannot contain a backslash.", shown[0][1]);
+  EXPECT_EQ("A set name holds at most 255 characters.", shown[1][1]);
+  // After each refusal the typed texts were still there: the name, less the
+  // character taken off, and the masks.
+  ASSERT_EQ((std::vector<std::string>{"ab", "n"}), RuleSets());
+  EXPECT_EQ("*.a", Value("ab", "Mask"));
+  EXPECT_EQ("*.n", Value("n", "Mask"));
+}
+
+TEST_F(RuleSetMenuTest, ASetTheRegistryRefusesIsReportedAndTheTextsKept) {
+  if (!fault::Available()) GTEST_SKIP() << "needs the registry stand-in";
+  // Each registry call fails once in turn. Where a write failed, the message
+  // names the set, the dialog comes back with its texts, and no half of the
+  // new set is left to block its name: a second OK saves it.
+  int reported = 0;
+  for (unsigned n = 1; n < 12; ++n) {
+    SCOPED_TRACE(n);
+    DeleteTree(Path("Extensions"));
+    RestartHost();
+    Keys("Ins \"New\" Tab \"*.n\" Enter Enter Enter Esc");
+    fault::FailRegistryCall(n);
+    RuleSetMenu(&settings, nullptr);
+    fault::FailRegistryCall(0);
+    EXPECT_EQ(0, fault::OpenKeyHandles());
+    std::vector<std::vector<std::string>> shown = Messages();
+    if (shown.empty()) continue;
+    ++reported;
+    EXPECT_EQ((std::vector<std::string>{"Error", "This rule set could not be saved:", "New", "OK"}),
+              shown[0]);
+    // The dialog came back with the texts: the second showing holds them.
+    std::vector<std::string> dialogs = Calls("Dialog");
+    ASSERT_EQ(2u, dialogs.size());
+    EXPECT_NE(std::string::npos, dialogs[1].find("*.n"));
+    EXPECT_EQ(1u, shown.size());
+    EXPECT_EQ("*.n", Value("New", "Mask"));
+  }
+  EXPECT_GT(reported, 0);
+}
+
+TEST_F(RuleSetMenuTest, DelTakesTheSetWithEverythingBelowIt) {
+  StoreRuleSet("A", "*.a", "/a/", "", 1);
+  StoreRuleSet("Deep", "*.d", "/d/", "", 1);
+  StoreRuleSet("Deep\\x", "*.x", "", "", 1);
+  StoreRuleSet("Deep\\x\\y\\z", "*.z", "", "", 1);
+  StoreRuleSet("Deep\\w", "*.w", "", "", 1);
+  Keys("Down Del Esc");
+  RuleSetMenu(&settings, nullptr);
+  EXPECT_EQ(std::vector<std::string>{"A"}, RuleSets());
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(RuleSetMenuTest, ASetThatCannotBeDeletedIsReported) {
+  if (!fault::Available()) GTEST_SKIP() << "needs the registry stand-in";
+  StoreRuleSet("A", "*.a", "/a/", "", 1);
+  StoreRuleSet("A\\sub", "*.s", "", "", 1);
+  // Each registry call of the walk fails once in turn: the set is then
+  // either gone, still there and reported, or the menu itself could not be
+  // read; it never stays without a word.
+  int reported = 0;
+  for (unsigned n = 1; n < 40; ++n) {
+    SCOPED_TRACE(n);
+    RestartHost();
+    StoreRuleSet("A\\sub", "*.s", "", "", 1);
+    Keys("Del Esc");
+    fault::FailRegistryCall(n);
+    RuleSetMenu(&settings, nullptr);
+    bool done = fault::RegistryFaultArmed();
+    fault::FailRegistryCall(0);
+    EXPECT_EQ(0, fault::OpenKeyHandles());
+    bool gone = RuleSets().empty();
+    std::vector<std::vector<std::string>> shown = Messages();
+    if (gone) {
+      EXPECT_TRUE(shown.empty());
+    } else if (!shown.empty()) {
+      ++reported;
+      EXPECT_EQ(
+          (std::vector<std::string>{"Error", "This rule set could not be deleted:", "A", "OK"}),
+          shown[0]);
+    }
+    if (done) break;
+    StoreRuleSet("A", "*.a", "/a/", "", 1);
+  }
+  EXPECT_GT(reported, 0);
+}
+
+TEST_F(RuleSetMenuTest, NamesWithAmpersandsAreShownAsStored) {
+  StoreRuleSet("R&D", "*.r", "/r/", "", 1);
+  Keys("Esc");
+  RuleSetMenu(&settings, nullptr);
+  std::vector<std::string> menus = Calls("Menu");
+  ASSERT_EQ(1u, menus.size());
+  EXPECT_NE(0ul,
+            std::stoul(support::Call(menus[0]).Text("flags"), nullptr, 16) & FMENU_SHOWAMPERSAND);
+  EXPECT_EQ(std::vector<std::string>{"R&D"}, LastMenuItems());
 }
 
 TEST_F(RuleSetMenuTest, RenamingInTheDialogLeavesTwoSets) {
@@ -174,15 +318,33 @@ TEST_F(RuleSetMenuTest, TextsOf511CharactersTypedInTheDialogReadBackWhole) {
   EXPECT_EQ(match, settings.rule.Match);
 }
 
-TEST_F(RuleSetMenuTest, ARegNumTooWideForTheFieldIsShownCut) {
-  StoreRuleSet("Wide", "*.w", "/w/", "", 12345);
-  Keys("F4 Enter Esc");
+TEST_F(RuleSetMenuTest, F4AndOkWithoutEditsKeepEveryStoredValue) {
+  std::string longMask = std::string(600, 'm');
+  std::string longMatch = "/" + std::string(700, 'a') + "/";
+  for (int regNum : {100, -10, 2147483647, -2147483647 - 1}) {
+    SCOPED_TRACE(regNum);
+    StoreRuleSet("Set", longMask, longMatch, "/i/", regNum);
+    Keys("F4 Enter Esc");
+    RuleSetMenu(&settings, nullptr);
+    EXPECT_EQ(regNum, Number("Set"));
+    EXPECT_EQ(longMask, Value("Set", "Mask"));
+    EXPECT_EQ(longMatch, Value("Set", "Match"));
+    EXPECT_EQ("/i/", Value("Set", "Ignore"));
+  }
+}
+
+TEST_F(RuleSetMenuTest, ACutTextIsWrittenWhenChangedAndCopiedWholeToANewName) {
+  std::string longMask = std::string(600, 'm');
+  StoreRuleSet("Set", longMask, std::string(520, 'x'), "", 1);
+  // The field shows the first 511 characters; one taken off is a change.
+  Keys("F4 Tab Tab End BS Enter Esc");
   RuleSetMenu(&settings, nullptr);
-  EXPECT_EQ(12, Number("Wide"));
-  StoreRuleSet("Negative", "*.w", "/w/", "", -2147483647 - 1);
-  Keys("F4 Enter Esc");
+  EXPECT_EQ(longMask, Value("Set", "Mask"));
+  EXPECT_EQ(std::string(510, 'x'), Value("Set", "Match"));
+  Keys("F4 End \"2\" Enter Esc");
   RuleSetMenu(&settings, nullptr);
-  EXPECT_EQ(-2, Number("Negative"));
+  ASSERT_EQ((std::vector<std::string>{"Set", "Set2"}), RuleSets());
+  EXPECT_EQ(longMask, Value("Set2", "Mask"));
 }
 
 }  // namespace
