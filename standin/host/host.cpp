@@ -113,10 +113,11 @@ void HostState::OnConsolePoll() {
 bool HostState::ReadKey(ScriptKey* key, bool modal) {
   if (keyTimePending) {
     keyTimePending = false;
-    double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                          timedFiredAt)
-                    .count();
-    fprintf(stderr, "skerrow-host: %s pressed, seen at console poll %ld; a key was wanted %.1f ms later\n",
+    double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - timedFiredAt)
+            .count();
+    fprintf(stderr,
+            "skerrow-host: %s pressed, seen at console poll %ld; a key was wanted %.1f ms later\n",
             KeyName(timedKey.vk, timedKey.control, timedKey.ch).c_str(), timedFiredPolls, ms);
   }
   for (;;) {
