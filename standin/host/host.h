@@ -20,6 +20,7 @@
 // Covered by tests/standin/host/*.
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -87,12 +88,13 @@ class Editor {  // the file being edited; lines are bytes in the editor's code p
 
  private:
   // A loaded file stays in one block; a line becomes a string of its own
-  // (owned_) only when it is asked for by Line() or edited, so that loading
-  // 200,000 lines costs no allocation per line.
+  // (in owned_, at the slot's `owned` index) only when it is asked for by
+  // Line() or edited, so that loading 200,000 lines costs no allocation and
+  // no constructed object per line.
   struct Slot {
     size_t offset;
     int length;
-    bool owned;
+    int owned;  // index in owned_, -1 while the line lies in bulk_
   };
   void FollowCursor();
   void Materialize(int i) const;
@@ -102,7 +104,8 @@ class Editor {  // the file being edited; lines are bytes in the editor's code p
   int LineLength(int i) const;
   std::string bulk_;
   mutable std::vector<Slot> slots_;
-  mutable std::vector<std::string> owned_;
+  // A deque: growing it never moves a line that Line() handed out.
+  mutable std::deque<std::string> owned_;
   std::string fileName_;
   std::string wordDiv_;
   int curLine_ = 0, curPos_ = 0, topLine_ = 0, leftPos_ = 0;
