@@ -12,7 +12,13 @@
 // A key marked with a leading '!' (!Esc, !"abc") is typed ahead: it goes into
 // the console input queue right after the key before it was delivered (at once
 // when the script starts with it), so a module that polls the queue during a
-// long operation sees it. "Snap" is no key: when the script reaches it, the
+// long operation sees it. A key with a wait (Esc@3, Esc@500ms) is queued once
+// the module has polled the console (PeekConsoleInputA) 3 more times, or at
+// its first poll 500 ms on, both counted from the delivery of the key before
+// it, and holds back the keys after it; when a loop of the host wants input
+// first, it is queued then (after its delay). In interactive use, keys typed
+// at the terminal while the module works are moved into the console queue at
+// each of its polls, as Windows queues them. "Snap" is no key: when the script reaches it, the
 // screen is recorded (Snaps(); the program prints it). Every other key is delivered only when a
 // modal loop of the host (or the editor) waits for input.
 //
