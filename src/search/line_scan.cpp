@@ -118,6 +118,7 @@ class Scanner {
       ShortenFunctionName(scan->currentFunction);
     int position = 0;
     if (!Search(line, length, &position)) return;
+    if (EscPressedWhileMatching()) return;  // the line was not fully examined
     const SearchResult* result = AddSearchResult(results, i, position, line, scan->currentFunction);
     if (result) WidenColumns(&scan->columns, *result, plan.lines);
   }
@@ -169,6 +170,7 @@ void RunLineScan(LineScan* scan, const char* searchText, const EditorCursor& sta
   HANDLE savedScreen = progress ? HostInfo.SaveScreen(0, 0, -1, -1) : nullptr;
   ResultList results(10, 5);
   badPatternShown = 0;
+  ArmEscWhileMatching();
   {
     Scanner scanner(scan, plan, &results);
     long long nextTick = plan.start;
@@ -179,8 +181,10 @@ void RunLineScan(LineScan* scan, const char* searchText, const EditorCursor& sta
         nextTick += plan.progressStep;
       }
       scanner.ExamineLine(i);
+      if (EscPressedWhileMatching()) break;  // ends as an Esc at a tick does
     }
   }
+  DisarmEscWhileMatching();
   if (progress) HostInfo.RestoreScreen(savedScreen);
   SetEditorCursor(start.CurLine, start.CurPos, start.TopScreenLine, start.LeftPos);
   PresentResults(&results, searchText, scan->columns, options);

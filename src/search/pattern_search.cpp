@@ -8,6 +8,7 @@
 #include "regex/pattern_memory.h"
 #include "regex/pattern_object.h"
 #include "search/text_finder.h"
+#include "shell/editor_access.h"
 #include "shell/host_info.h"
 #include "shell/messages.h"
 #include "shell/win_api.h"
@@ -47,6 +48,19 @@ PatternSlot slots[kPatternSlots];
 PatternSlot* current;
 unsigned useClock;
 bool cacheEnabled = true;
+
+bool escArmed;
+bool escSeen;
+unsigned long escPollInterval = static_cast<unsigned long>(kEscPollInterval);
+
+// The engine's interrupt check. Sticky once Esc was seen: CheckForEsc has
+// consumed the key, and the header test, the search and the lines after them
+// must all stop.
+bool PollEsc(void*) {
+  if (!escArmed) return false;
+  if (!escSeen) escSeen = CheckForEsc();
+  return escSeen;
+}
 
 void DestroySlots() {
   for (PatternSlot& slot : slots) {
@@ -125,6 +139,7 @@ PatternSlot* CompileIntoSlot(const ComposedPattern& pattern, bool* compiled) {
   if (!slot->created) {
     if (!slots[0].created) SetPatternAllocator(&kGlobalHeap);
     new (slot->storage) PatternObject();
+    slot->Object()->SetInterruptCheck(PollEsc, nullptr, escPollInterval);
     slot->created = true;
   }
   slot->keyLength = -1;
@@ -142,6 +157,25 @@ void ShowBadPattern(const char* composed) {
 }
 
 }  // namespace
+
+void ArmEscWhileMatching() {
+  escArmed = true;
+  escSeen = false;
+}
+
+void DisarmEscWhileMatching() {
+  escArmed = false;
+}
+
+bool EscPressedWhileMatching() {
+  return escSeen;
+}
+
+void SetEscPollInterval(unsigned long interval) {
+  escPollInterval = interval ? interval : static_cast<unsigned long>(kEscPollInterval);
+  for (PatternSlot& slot : slots)
+    if (slot.created) slot.Object()->SetInterruptCheck(PollEsc, nullptr, escPollInterval);
+}
 
 void SetPatternCacheEnabled(bool enabled) {
   cacheEnabled = enabled;

@@ -36,3 +36,21 @@ bool PatternObjectCreated();
 // Destroys the pattern objects as unloading the module does; the next
 // pattern-mode call builds them again. For leak checks in tests.
 void ReleasePatternObjects();
+
+// Esc while one line is matched. A pattern can backtrack for minutes on one
+// line, far from any progress tick, so while polling is armed the engine asks
+// CheckForEsc every kEscPollInterval node walks (counted across matches), and
+// an Esc ends the match in progress as no match. Once an Esc was seen every
+// later match of the armed period ends at its next poll, so the line scan
+// only has to look at EscPressedWhileMatching after each line.
+// The interval is about 10-50 ms of work in the Debug build and a few ms in
+// the optimised one, where one poll of an empty queue costs microseconds.
+enum { kEscPollInterval = 1 << 20 };
+// Arms polling and forgets an earlier Esc; the line scan calls it before the
+// first line. Outside an armed period the engine never reads the console.
+void ArmEscWhileMatching();
+void DisarmEscWhileMatching();
+// True when an Esc was read while a pattern was matched since the arming.
+bool EscPressedWhileMatching();
+// For tests: the node walks between polls (0: kEscPollInterval).
+void SetEscPollInterval(unsigned long interval);

@@ -79,17 +79,18 @@ const ReverseTable& AnsiReverse() {
   return *table;
 }
 
-std::string FromUtf8(const std::string& text, const ReverseTable& table, int* unmapped) {
-  std::string out(text.size(), '\0');  // never longer than the UTF-8 text
-  char* o = &out[0];
-  const unsigned char* p = reinterpret_cast<const unsigned char*>(text.data());
-  size_t size = text.size(), pos = 0;
+// Converts in place: a character never takes more bytes in the code page than
+// in UTF-8, so the write position never passes the read position.
+void FromUtf8InPlace(std::string* text, const ReverseTable& table, int* unmapped) {
+  char* o = &(*text)[0];
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(text->data());
+  size_t size = text->size(), pos = 0;
   int missing = 0;
   while (pos < size) {
     // Runs of ASCII go eight bytes at a time.
     uint64_t word;
     if (pos + 8 <= size && (memcpy(&word, p + pos, 8), (word & 0x8080808080808080ull) == 0)) {
-      memcpy(o, p + pos, 8);
+      if (o != reinterpret_cast<const char*>(p + pos)) memcpy(o, &word, 8);
       o += 8;
       pos += 8;
       continue;
@@ -100,7 +101,7 @@ std::string FromUtf8(const std::string& text, const ReverseTable& table, int* un
       ++pos;
       continue;
     }
-    int32_t u = NextUtf8(text, &pos);
+    int32_t u = NextUtf8(*text, &pos);
     int byte = u < 0 ? -1 : table.Find(static_cast<uint32_t>(u));
     if (byte < 0) {
       ++missing;
@@ -108,9 +109,8 @@ std::string FromUtf8(const std::string& text, const ReverseTable& table, int* un
     }
     *o++ = static_cast<char>(byte);
   }
-  out.resize(o - out.data());
+  text->resize(static_cast<size_t>(o - text->data()));
   if (unmapped) *unmapped += missing;
-  return out;
 }
 
 }  // namespace
@@ -197,11 +197,19 @@ int32_t NextUtf8(const std::string& text, size_t* pos) {
 }
 
 std::string Utf8ToOem(const std::string& text, int* unmapped) {
-  return FromUtf8(text, OemReverse(), unmapped);
+  std::string out(text);
+  FromUtf8InPlace(&out, OemReverse(), unmapped);
+  return out;
+}
+
+void Utf8ToOemInPlace(std::string* text, int* unmapped) {
+  FromUtf8InPlace(text, OemReverse(), unmapped);
 }
 
 std::string Utf8ToAnsi(const std::string& text, int* unmapped) {
-  return FromUtf8(text, AnsiReverse(), unmapped);
+  std::string out(text);
+  FromUtf8InPlace(&out, AnsiReverse(), unmapped);
+  return out;
 }
 
 std::string OemToUtf8(const std::string& text) {

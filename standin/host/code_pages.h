@@ -30,6 +30,8 @@ int32_t NextUtf8(const std::string& text, size_t* pos);
 // '?', and *unmapped (when given) counts them.
 std::string Utf8ToOem(const std::string& text, int* unmapped = nullptr);
 std::string Utf8ToAnsi(const std::string& text, int* unmapped = nullptr);
+// Utf8ToOem without a second copy of the text (for whole files).
+void Utf8ToOemInPlace(std::string* text, int* unmapped = nullptr);
 std::string OemToUtf8(const std::string& text);
 std::string AnsiToUtf8(const std::string& text);
 

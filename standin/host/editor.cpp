@@ -15,51 +15,65 @@ namespace host {
 namespace {
 const std::string kEmptyLine;
 const int kTabSize = 8;
+
+// Lines of a text that end at "\n", plus the one after the last "\n".
+size_t CountLines(const std::string& text) {
+  size_t count = 1;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  while ((p = static_cast<const char*>(memchr(p, '\n', size_t(end - p)))) != nullptr) {
+    ++count;
+    ++p;
+  }
+  return count;
+}
 }  // namespace
 
-Editor::Editor() : slots_(1, Slot{0, 0, true}), owned_(1), wordDiv_(kDefaultWordDiv) {}
+Editor::Editor() : slots_(1, Slot{0, 0, 0}), owned_(1), wordDiv_(kDefaultWordDiv) {}
 
 void Editor::SetText(const std::vector<std::string>& lines) {
   bulk_.clear();
-  owned_ = lines;
+  owned_.assign(lines.begin(), lines.end());
   if (owned_.empty()) owned_.resize(1);
-  slots_.assign(owned_.size(), Slot{0, 0, true});
+  slots_.resize(owned_.size());
+  for (size_t i = 0; i < slots_.size(); ++i) slots_[i] = Slot{0, 0, static_cast<int>(i)};
   curLine_ = curPos_ = topLine_ = leftPos_ = 0;
   modified_ = false;
 }
 
 void Editor::Materialize(int i) const {
   Slot& slot = slots_[i];
-  if (slot.owned) return;
-  owned_[i].assign(bulk_, slot.offset, slot.length);
-  slot.owned = true;
+  if (slot.owned >= 0) return;
+  slot.owned = static_cast<int>(owned_.size());
+  owned_.emplace_back(bulk_, slot.offset, slot.length);
 }
 
 int Editor::LineLength(int i) const {
   const Slot& slot = slots_[i];
-  return slot.owned ? static_cast<int>(owned_[i].size()) : slot.length;
+  return slot.owned >= 0 ? static_cast<int>(owned_[slot.owned].size()) : slot.length;
 }
 
 const char* Editor::LineData(int i, int* length) const {
   if (i < 0 || i >= TotalLines()) return nullptr;
   const Slot& slot = slots_[i];
-  if (slot.owned) {
-    *length = static_cast<int>(owned_[i].size());
-    return owned_[i].data();
+  if (slot.owned >= 0) {
+    *length = static_cast<int>(owned_[slot.owned].size());
+    return owned_[slot.owned].data();
   }
   *length = slot.length;
   return bulk_.data() + slot.offset;
 }
 
 void Editor::InsertLine(int at, const std::string& text) {
-  slots_.insert(slots_.begin() + at, Slot{0, 0, true});
-  owned_.insert(owned_.begin() + at, text);
+  slots_.insert(slots_.begin() + at, Slot{0, 0, static_cast<int>(owned_.size())});
+  owned_.push_back(text);
   modified_ = true;
 }
 
 void Editor::EraseLine(int at) {
+  // The erased line's string stays in owned_ until the next load; editing in
+  // the stand-in is a few keys of a test, not a session.
   slots_.erase(slots_.begin() + at);
-  owned_.erase(owned_.begin() + at);
   modified_ = true;
 }
 
@@ -73,30 +87,27 @@ bool Editor::LoadFile(const std::string& path, const std::string& encoding, std:
   std::string raw;
   if (!ReadWholeFile(path, &raw, error)) return false;
   unmapped_ = 0;
-  std::string text;
   if (encoding == "utf8") {
     if (raw.compare(0, 3, "\xEF\xBB\xBF") == 0) raw.erase(0, 3);
-    text = Utf8ToOem(raw, &unmapped_);
-  } else {
-    text.swap(raw);
+    Utf8ToOemInPlace(&raw, &unmapped_);
   }
-  bulk_.swap(text);
+  bulk_.swap(raw);
   slots_.clear();
+  slots_.reserve(CountLines(bulk_));
   const char* data = bulk_.data();
   size_t size = bulk_.size(), pos = 0;
   for (;;) {
     const void* hit = memchr(data + pos, '\n', size - pos);
     if (!hit) {
-      slots_.push_back(Slot{pos, static_cast<int>(size - pos), false});
+      slots_.push_back(Slot{pos, static_cast<int>(size - pos), -1});
       break;
     }
     size_t end = static_cast<const char*>(hit) - data;
     size_t stop = end > pos && data[end - 1] == '\r' ? end - 1 : end;
-    slots_.push_back(Slot{pos, static_cast<int>(stop - pos), false});
+    slots_.push_back(Slot{pos, static_cast<int>(stop - pos), -1});
     pos = end + 1;
   }
   owned_.clear();
-  owned_.resize(slots_.size());
   ansi_ = encoding == "ansi";
   curLine_ = curPos_ = topLine_ = leftPos_ = 0;
   modified_ = false;
@@ -119,14 +130,14 @@ void Editor::SetWindow(int columns, int rows) {
 const std::string& Editor::Line(int i) const {
   if (i < 0 || i >= TotalLines()) return kEmptyLine;
   Materialize(i);
-  return owned_[i];
+  return owned_[slots_[i].owned];
 }
 
 std::string& Editor::MutableLine(int i) {
   modified_ = true;
   i = std::max(0, std::min(i, TotalLines() - 1));
   Materialize(i);
-  return owned_[i];
+  return owned_[slots_[i].owned];
 }
 
 void Editor::SetCursor(int line, int pos, int top, int left) {

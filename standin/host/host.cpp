@@ -58,17 +58,68 @@ HostState::HostState(const HostOptions& o)
   editor.SetWindow(screen.Columns(), screen.Rows() - 2);
 }
 
+void HostState::WriteKeyPress(const ScriptKey& key) {
+  INPUT_RECORD records[2] = {ToInputRecord(key, true), ToInputRecord(key, false)};
+  DWORD written = 0;
+  WriteConsoleInputA(input, records, 2, &written);
+}
+
+// Typed-ahead keys go into the queue at once; a timed key is armed and holds
+// back the keys after it until it has been queued.
 void HostState::WriteTypeAhead() {
-  while (scriptNext < script.size() && script[scriptNext].typeAhead) {
-    INPUT_RECORD records[2] = {ToInputRecord(script[scriptNext], true),
-                               ToInputRecord(script[scriptNext], false)};
-    DWORD written = 0;
-    WriteConsoleInputA(input, records, 2, &written);
+  while (!timedArmed && scriptNext < script.size()) {
+    const ScriptKey& key = script[scriptNext];
+    if (key.Timed()) {
+      ++scriptNext;
+      ArmTimedKey(key);
+      break;
+    }
+    if (!key.typeAhead) break;
+    WriteKeyPress(key);
     ++scriptNext;
   }
 }
 
+void HostState::ArmTimedKey(const ScriptKey& key) {
+  timedArmed = true;
+  timedKey = key;
+  timedPollTarget = key.afterPolls >= 0 ? consolePolls + key.afterPolls : -1;
+  timedDeadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(key.afterMs);
+  if (key.afterPolls == 0) FireTimedKey(false);
+}
+
+void HostState::FireTimedKey(bool whileModuleWorks) {
+  timedArmed = false;
+  WriteKeyPress(timedKey);
+  keyTimePending = reportKeyTimes && whileModuleWorks;
+  timedFiredPolls = consolePolls;
+  // A key due after a delay is queued at the first poll after its moment,
+  // which is when the module would see a key pressed then: the moment counts
+  // as its press.
+  timedFiredAt = timedKey.afterMs >= 0 ? timedDeadline : std::chrono::steady_clock::now();
+  WriteTypeAhead();
+}
+
+void HostState::OnConsolePoll() {
+  ++consolePolls;
+  ScriptKey typed;
+  while (keyPoll && keyPoll(&typed)) WriteKeyPress(typed);
+  if (!timedArmed) return;
+  bool due = timedKey.afterPolls >= 0 ? consolePolls >= timedPollTarget
+                                      : std::chrono::steady_clock::now() >= timedDeadline;
+  if (due) FireTimedKey(true);
+}
+
 bool HostState::ReadKey(ScriptKey* key, bool modal) {
+  if (keyTimePending) {
+    keyTimePending = false;
+    double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - timedFiredAt)
+            .count();
+    fprintf(stderr,
+            "skerrow-host: %s pressed, seen at console poll %ld; a key was wanted %.1f ms later\n",
+            KeyName(timedKey.vk, timedKey.control, timedKey.ch).c_str(), timedFiredPolls, ms);
+  }
   for (;;) {
     DWORD pending = 0;
     if (GetNumberOfConsoleInputEvents(input, &pending) && pending > 0) {
@@ -81,6 +132,14 @@ bool HostState::ReadKey(ScriptKey* key, bool modal) {
         }
         continue;
       }
+    }
+    // The module asks for no key while it works: a timed key still waiting
+    // when input is wanted is queued now (after its delay), so the keys
+    // behind it keep their order.
+    if (timedArmed) {
+      if (timedKey.afterMs >= 0) SleepUntil(timedDeadline);
+      FireTimedKey(false);
+      continue;
     }
     ScriptKey next;
     if (scriptNext < script.size()) {
@@ -148,8 +207,15 @@ const char* HostState::Message(int id) {
   return lng.messages[id].c_str();
 }
 
+namespace {
+void ConsolePolled() {
+  if (current) current->state().OnConsolePoll();
+}
+}  // namespace
+
 Host::Host(const HostOptions& options) : state_(new HostState(options)) {
   current = this;
+  WatchConsolePolls(ConsolePolled);
   HostState& s = *state_;
   std::string error;
   if (!EnsureConsoleInput(&error)) fprintf(stderr, "skerrow-host: %s\n", error.c_str());
@@ -165,7 +231,9 @@ Host::Host(const HostOptions& options) : state_(new HostState(options)) {
 }
 
 Host::~Host() {
-  if (current == this) current = nullptr;
+  if (current != this) return;
+  WatchConsolePolls(nullptr);
+  current = nullptr;
 }
 
 Host* Host::Current() {
@@ -191,11 +259,7 @@ bool Host::QueueKeys(const std::string& script, std::string* error) {
 bool Host::TypeAhead(const std::string& script, std::string* error) {
   std::vector<ScriptKey> keys;
   if (!ParseKeyScript(script, &keys, error)) return false;
-  for (const ScriptKey& key : keys) {
-    INPUT_RECORD records[2] = {ToInputRecord(key, true), ToInputRecord(key, false)};
-    DWORD written = 0;
-    WriteConsoleInputA(state_->input, records, 2, &written);
-  }
+  for (const ScriptKey& key : keys) state_->WriteKeyPress(key);
   return true;
 }
 

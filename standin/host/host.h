@@ -12,7 +12,13 @@
 // A key marked with a leading '!' (!Esc, !"abc") is typed ahead: it goes into
 // the console input queue right after the key before it was delivered (at once
 // when the script starts with it), so a module that polls the queue during a
-// long operation sees it. "Snap" is no key: when the script reaches it, the
+// long operation sees it. A key with a wait (Esc@3, Esc@500ms) is queued once
+// the module has polled the console (PeekConsoleInputA) 3 more times, or at
+// its first poll 500 ms on, both counted from the delivery of the key before
+// it, and holds back the keys after it; when a loop of the host wants input
+// first, it is queued then (after its delay). In interactive use, keys typed
+// at the terminal while the module works are moved into the console queue at
+// each of its polls, as Windows queues them. "Snap" is no key: when the script reaches it, the
 // screen is recorded (Snaps(); the program prints it). Every other key is delivered only when a
 // modal loop of the host (or the editor) waits for input.
 //
@@ -20,6 +26,7 @@
 // Covered by tests/standin/host/*.
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -87,12 +94,13 @@ class Editor {  // the file being edited; lines are bytes in the editor's code p
 
  private:
   // A loaded file stays in one block; a line becomes a string of its own
-  // (owned_) only when it is asked for by Line() or edited, so that loading
-  // 200,000 lines costs no allocation per line.
+  // (in owned_, at the slot's `owned` index) only when it is asked for by
+  // Line() or edited, so that loading 200,000 lines costs no allocation and
+  // no constructed object per line.
   struct Slot {
     size_t offset;
     int length;
-    bool owned;
+    int owned;  // index in owned_, -1 while the line lies in bulk_
   };
   void FollowCursor();
   void Materialize(int i) const;
@@ -102,7 +110,8 @@ class Editor {  // the file being edited; lines are bytes in the editor's code p
   int LineLength(int i) const;
   std::string bulk_;
   mutable std::vector<Slot> slots_;
-  mutable std::vector<std::string> owned_;
+  // A deque: growing it never moves a line that Line() handed out.
+  mutable std::deque<std::string> owned_;
   std::string fileName_;
   std::string wordDiv_;
   int curLine_ = 0, curPos_ = 0, topLine_ = 0, leftPos_ = 0;

@@ -2,6 +2,7 @@
 // modal boxes and the program. Internal to the stand-in.
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <map>
 #include <string>
@@ -38,6 +39,21 @@ struct HostState {
   std::function<bool(ScriptKey*)> keySource;
   // Interactive use: shows the screen before the host waits for a key.
   std::function<void()> present;
+  // Interactive use: a key typed at the terminal now, without waiting; the
+  // module's console polls move such keys into the queue, as on Windows.
+  std::function<bool(ScriptKey*)> keyPoll;
+  // A timed key of the script (Esc@3, Esc@500ms) waiting for its moment.
+  long consolePolls = 0;  // PeekConsoleInputA calls of the module so far
+  bool timedArmed = false;
+  ScriptKey timedKey;
+  long timedPollTarget = 0;
+  std::chrono::steady_clock::time_point timedDeadline;
+  // --key-times: when the timed key was queued, to say on stderr how long
+  // the module took before it asked for a key again.
+  bool reportKeyTimes = false;
+  bool keyTimePending = false;
+  long timedFiredPolls = 0;
+  std::chrono::steady_clock::time_point timedFiredAt;
   int modalDepth = 0;
   std::vector<std::string> snaps;  // the screen at every Snap of the script
   std::function<void(const std::string&)> onSnap;
@@ -64,6 +80,11 @@ struct HostState {
   // input has run out; a modal loop then closes as with Esc.
   bool ReadKey(ScriptKey* key, bool modal);
   void WriteTypeAhead();
+  // Called at every console poll of the module.
+  void OnConsolePoll();
+  void ArmTimedKey(const ScriptKey& key);
+  void FireTimedKey(bool whileModuleWorks);
+  void WriteKeyPress(const ScriptKey& key);
   bool LoadLanguage();
   const char* Message(int id);
 };

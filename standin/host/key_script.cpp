@@ -5,6 +5,7 @@
 #include "key_script.h"
 
 #include <ctype.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include "code_pages.h"
@@ -118,6 +119,23 @@ bool ParseQuoted(const std::string& script, size_t* pos, bool typeAhead,
   return true;
 }
 
+// Takes a trailing "@N" or "@Nms" off `word` into the key's wait.
+bool ParseWait(std::string* word, ScriptKey* key, std::string* error) {
+  size_t at = word->find('@');
+  if (at == std::string::npos) return true;
+  std::string wait = word->substr(at + 1);
+  bool ms = wait.size() > 2 && wait.compare(wait.size() - 2, 2, "ms") == 0;
+  if (ms) wait.resize(wait.size() - 2);
+  if (wait.empty() || wait.size() > 7 ||
+      wait.find_first_not_of("0123456789") != std::string::npos) {
+    *error = "\"" + *word + "\": a key waits @POLLS or @MILLISECONDSms";
+    return false;
+  }
+  (ms ? key->afterMs : key->afterPolls) = atoi(wait.c_str());
+  word->resize(at);
+  return true;
+}
+
 }  // namespace
 
 bool ParseKeyScript(const std::string& script, std::vector<ScriptKey>* keys, std::string* error) {
@@ -152,7 +170,16 @@ bool ParseKeyScript(const std::string& script, std::vector<ScriptKey>* keys, std
     while (end < script.size() && !isspace(static_cast<unsigned char>(script[end]))) ++end;
     std::string word = script.substr(pos, end - pos);
     ScriptKey key;
+    if (!ParseWait(&word, &key, error)) return false;
+    if (key.Timed() && typeAhead) {
+      *error = "\"!" + word + "\": a key is typed ahead or waits, not both";
+      return false;
+    }
     if (word == "Snap") {
+      if (key.Timed()) {
+        *error = "Snap cannot wait";
+        return false;
+      }
       if (typeAhead) {
         *error = "Snap cannot be typed ahead";
         return false;

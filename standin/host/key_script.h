@@ -18,6 +18,11 @@ struct ScriptKey {
   unsigned char ch = 0;  // OEM character the key types, 0 for none
   bool typeAhead = false;
   bool snap = false;  // "Snap": no key; the screen is recorded when it is reached
+  // "Esc@3", "Esc@500ms": queued once the module has polled the console 3
+  // more times, or 500 ms later, counted from the delivery of the key before.
+  int afterPolls = -1;
+  int afterMs = -1;
+  bool Timed() const { return afterPolls >= 0 || afterMs >= 0; }
 };
 
 // Appends the keys of `script` to *keys. On a syntax error returns false,

@@ -15,7 +15,10 @@
 
 #ifdef _WIN32
 #include <stdlib.h>
+#include <string.h>
 #else
+#include "win32/standin_control.h"
+
 #include <dlfcn.h>
 #include <stdlib.h>
 #include <limits.h>
@@ -76,7 +79,65 @@ struct ConsoleRelauncher {
 
 ConsoleRelauncher relauncher;
 
+typedef BOOL(WINAPI* PeekFunction)(HANDLE, PINPUT_RECORD, DWORD, LPDWORD);
+PeekFunction realPeek;
+void (*pollHook)();
+
+BOOL WINAPI WatchedPeek(HANDLE input, PINPUT_RECORD buffer, DWORD length, LPDWORD count) {
+  if (pollHook) pollHook();
+  return realPeek(input, buffer, length, count);
+}
+
+// The import address slot of kernel32's PeekConsoleInputA in the module, or null.
+ULONG_PTR* FindPeekImport(unsigned char* base) {
+  IMAGE_DOS_HEADER* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
+  IMAGE_NT_HEADERS* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& imports =
+      nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  if (!imports.VirtualAddress) return nullptr;
+  IMAGE_IMPORT_DESCRIPTOR* library =
+      reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+  for (; library->Name; ++library) {
+    if (!library->OriginalFirstThunk) continue;
+    IMAGE_THUNK_DATA* names =
+        reinterpret_cast<IMAGE_THUNK_DATA*>(base + library->OriginalFirstThunk);
+    IMAGE_THUNK_DATA* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + library->FirstThunk);
+    for (; names->u1.AddressOfData; ++names, ++slots) {
+      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+      IMAGE_IMPORT_BY_NAME* name =
+          reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+      if (strcmp(reinterpret_cast<const char*>(name->Name), "PeekConsoleInputA") == 0)
+        return reinterpret_cast<ULONG_PTR*>(&slots->u1.Function);
+    }
+  }
+  return nullptr;
+}
+
 }  // namespace
+
+void WatchConsolePolls(void (*hook)()) {
+  pollHook = hook;
+}
+
+void SleepUntil(std::chrono::steady_clock::time_point deadline) {
+  for (;;) {
+    auto left = deadline - std::chrono::steady_clock::now();
+    long long ms = std::chrono::duration_cast<std::chrono::milliseconds>(left).count();
+    if (left <= left.zero()) return;
+    Sleep(static_cast<DWORD>(ms > 0 ? ms : 1));
+  }
+}
+
+void WatchModuleConsolePolls(void* module) {
+  if (!module) return;
+  ULONG_PTR* slot = FindPeekImport(static_cast<unsigned char*>(module));
+  if (!slot || *slot == reinterpret_cast<ULONG_PTR>(&WatchedPeek)) return;
+  DWORD old = 0;
+  if (!VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old)) return;
+  realPeek = reinterpret_cast<PeekFunction>(*slot);
+  *slot = reinterpret_cast<ULONG_PTR>(&WatchedPeek);
+  VirtualProtect(slot, sizeof *slot, old, &old);
+}
 
 void* OpenModule(const std::string& path, std::string* error) {
   HMODULE module = LoadLibraryA(path.c_str());
@@ -136,6 +197,21 @@ void* ModuleSymbol(void* module, const char* name) {
 
 void CloseModule(void* module) {
   if (module) dlclose(module);
+}
+
+void WatchConsolePolls(void (*hook)()) {
+  StandinSetConsolePollHook(hook);
+}
+
+void WatchModuleConsolePolls(void*) {}
+
+void SleepUntil(std::chrono::steady_clock::time_point deadline) {
+  for (;;) {
+    auto left = deadline - std::chrono::steady_clock::now();
+    if (left <= left.zero()) return;
+    long long us = std::chrono::duration_cast<std::chrono::microseconds>(left).count();
+    usleep(static_cast<useconds_t>(us > 0 ? us : 1));
+  }
 }
 
 std::string DefaultModulePath(const std::string& dir) {

@@ -3,6 +3,7 @@
 // platform.cpp alone.
 #pragma once
 
+#include <chrono>
 #include <string>
 
 namespace host {
@@ -11,6 +12,14 @@ namespace host {
 void* OpenModule(const std::string& path, std::string* error);
 void* ModuleSymbol(void* module, const char* name);
 void CloseModule(void* module);
+// Calls `hook` at the start of every PeekConsoleInputA the module makes:
+// natively through the Windows API stand-in, on Windows through a wrapper
+// that WatchModuleConsolePolls puts in the module's import of it. Null
+// removes the hook.
+void WatchConsolePolls(void (*hook)());
+void WatchModuleConsolePolls(void* module);
+// Returns at `deadline` (at once when it has passed).
+void SleepUntil(std::chrono::steady_clock::time_point deadline);
 // The standard name of the module beside a program in `dir`.
 std::string DefaultModulePath(const std::string& dir);
 // Makes sure STD_INPUT_HANDLE is a console input buffer that both the host

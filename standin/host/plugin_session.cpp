@@ -41,6 +41,7 @@ std::string StringsJson(const char* const* strings, int count) {
 bool PluginSession::Load(const std::string& path, std::string* error) {
   module_ = OpenModule(path, error);
   if (!module_) return false;
+  WatchModuleConsolePolls(module_);
   setStartupInfo_ = reinterpret_cast<SetStartupInfoFn>(ModuleSymbol(module_, "SetStartupInfo"));
   getPluginInfo_ = reinterpret_cast<GetPluginInfoFn>(ModuleSymbol(module_, "GetPluginInfo"));
   openPlugin_ = reinterpret_cast<OpenPluginFn>(ModuleSymbol(module_, "OpenPlugin"));

@@ -23,6 +23,7 @@ const uintptr_t kConsoleError = 0x4C8;
 std::mutex queueLock;
 std::deque<INPUT_RECORD> queue;
 bool inputFails = false;
+StandinConsolePollHook pollHook;
 
 // True when `handle` is the console input and reading it may succeed; sets the
 // last error otherwise.
@@ -67,6 +68,7 @@ HANDLE WINAPI GetStdHandle(DWORD nStdHandle) {
 
 BOOL WINAPI PeekConsoleInputA(HANDLE hConsoleInput, PINPUT_RECORD lpBuffer, DWORD nLength,
                               LPDWORD lpNumberOfEventsRead) {
+  if (pollHook) pollHook();  // outside the lock: the hook writes to the queue
   return CopyRecords(hConsoleInput, lpBuffer, nLength, lpNumberOfEventsRead, false);
 }
 
@@ -112,6 +114,10 @@ BOOL WINAPI FlushConsoleInputBuffer(HANDLE hConsoleInput) {
   }
   queue.clear();
   return TRUE;
+}
+
+void StandinSetConsolePollHook(StandinConsolePollHook hook) {
+  pollHook = hook;
 }
 
 void StandinSetConsoleInputFails(BOOL fails) {

@@ -33,6 +33,12 @@ WINAPI_STANDIN void StandinResetRegistry(void);
    they do on a handle that is not a console. */
 WINAPI_STANDIN void StandinSetConsoleInputFails(BOOL fails);
 
+/* Called at the start of every PeekConsoleInputA, before the queue is looked
+   at, so that the host stand-in can count the module's polls and queue keys
+   while the module works. NULL removes it. */
+typedef void (*StandinConsolePollHook)(void);
+WINAPI_STANDIN void StandinSetConsolePollHook(StandinConsolePollHook hook);
+
 #ifdef __cplusplus
 }
 #endif

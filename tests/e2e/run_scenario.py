@@ -9,7 +9,8 @@ A scenario file is a list of sections, each opened by a line "== NAME":
                      to the source tree; {work} is the scenario's scratch
                      folder. --script, --trace and --registry are added by
                      the driver (an "== args" --registry wins).
-  == keys            the key script (as for --keys; '#' lines are comments)
+  == keys            the key script (as for --keys; '#' lines are comments;
+                     !KEY, KEY@POLLS and KEY@MSms as skerrow-host --help says)
   == file NAME [ENCODING] [xN]   a file written to {work}/NAME before the
                      run: the section's lines, N times over (default once),
                      in ENCODING (utf8 by default, or cp866, cp1251)

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "search/pattern_search.h"
+#include "search/text_finder.h"
 #include "settings/options.h"
 #include "shell/messages.h"
 #include "support/fault_injection.h"
@@ -144,6 +145,82 @@ TEST_F(LineScanTest, EscWaitingAtTheFirstTickExaminesNoLine) {
   EXPECT_EQ(Calls("RestoreScreen").size(), 1u);
   EXPECT_EQ(editor().CurLine(), 500);
   EXPECT_EQ(editor().CurPos(), 2);
+}
+
+// The pattern backtracks for minutes on the long line; the Esc typed ahead is
+// read by the poll during that match, with no progress tick in a 3-line file.
+class EscWhileMatching : public LineScanTest {
+ protected:
+  void SetUp() override {
+    LineScanTest::SetUp();
+    SetEscPollInterval(1000);
+    settings.options.RegExp = 1;
+    settings.options.Case = 1;
+    settings.options.Lines = 1;
+  }
+  void TearDown() override {
+    SetEscPollInterval(0);
+    LineScanTest::TearDown();
+  }
+  const std::string slowLine = std::string(200, 'a') + "b bc";
+};
+
+TEST_F(EscWhileMatching, EndsTheScanAsAnEscAtATick) {
+  SetLines({"abc", slowLine, "abc"});
+  editor().SetCursor(2, 1);
+  host().TypeAhead("Esc");
+  Scan("a*a*a*a*bc");
+  EXPECT_EQ(FoundLines(), std::vector<int>({1}));  // the long line and the one after it: not found
+  EXPECT_EQ(PendingConsoleInput(), 0u);
+  EXPECT_EQ(editor().CurLine(), 2);
+  EXPECT_EQ(editor().CurPos(), 1);
+}
+
+TEST_F(EscWhileMatching, EscAloneGivesTheNothingFoundWarning) {
+  SetLines({slowLine});
+  host().TypeAhead("Esc");
+  Scan("a*a*a*a*bc");
+  EXPECT_TRUE(Calls("Menu").empty());
+  std::vector<support::Call> messages = Calls("Message");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].Items()[0], Msg(MsgResultsTitle, "a*a*a*a*bc"));
+}
+
+TEST_F(EscWhileMatching, EscDuringTheHeaderTestEndsTheScanToo) {
+  settings.options.CFunc = 1;
+  SetRule(0, "/a*a*a*a*bc/", "");
+  SetLines({"abc", slowLine, "abc"});
+  host().TypeAhead("Esc");
+  Scan("abc");
+  EXPECT_EQ(FoundLines(), std::vector<int>({1}));
+}
+
+// Polls that see no Esc never change a result: the slow match still ends in
+// its match, letters typed meanwhile are taken off the queue as at a tick,
+// and a scan after one ended by Esc runs whole.
+TEST_F(EscWhileMatching, MatchWithoutEscIsKeptWhole) {
+  SetLines({std::string(20, 'a') + "b bc", "abc"});
+  host().TypeAhead("\"x\"");
+  Scan("a*a*a*a*bc");
+  EXPECT_EQ(FoundLines(), std::vector<int>({1, 2}));
+  EXPECT_EQ(PendingConsoleInput(), 0u);
+
+  host().TypeAhead("Esc");
+  SetLines({slowLine});
+  Scan("a*a*a*a*bc");
+  SetLines({std::string(20, 'a') + "b bc", "abc"});
+  host().ClearTrace();
+  Scan("a*a*a*a*bc");
+  EXPECT_EQ(FoundLines(), std::vector<int>({1, 2}));
+}
+
+TEST_F(EscWhileMatching, NoPollOutsideAScan) {
+  host().TypeAhead("Esc");
+  int position = 0;
+  std::string line = std::string(14, 'a') + "b bc";
+  EXPECT_EQ(FindText(1, line.c_str(), "a*a*a*a*bc", &position, 0, nullptr, "/", "/"), 1);
+  EXPECT_EQ(position, 16);
+  EXPECT_EQ(PendingConsoleInput(), 2u);
 }
 
 TEST_F(LineScanTest, LettersTypedDuringTheScanAreLost) {

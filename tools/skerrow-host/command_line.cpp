@@ -9,12 +9,17 @@ const char* Usage() {
   return "usage: skerrow-host [options] FILE\n"
          "Opens FILE in the host stand-in's editor with the module loaded.\n"
          "Interactive when standard input is a terminal and no script is given:\n"
-         "F11 plug-in menu, Alt+Shift+F9 configuration menu, F10 quits.\n"
+         "F11 plug-in menu, Alt+Shift+F9 configuration menu, F10 quits; keys typed while\n"
+         "the module works reach its console queue when it polls (Esc stops a search).\n"
          "  --keys \"KEY KEY ...\"  keys to press (Enter Esc Tab ShiftTab Space BS Ins Del\n"
          "                       Home End PgUp PgDn Up Down Left Right F1..F12 with Ctrl,\n"
          "                       Alt, Shift prefixes, e.g. CtrlLeft AltShiftF9; \"text\"\n"
          "                       types characters; !KEY types ahead into the console queue\n"
-         "                       right after the previous key; Snap prints the screen)\n"
+         "                       right after the previous key; KEY@N is queued once the\n"
+         "                       module has polled the console N times and KEY@Nms N ms\n"
+         "                       later (both counted from the previous key; a key that\n"
+         "                       is still waiting when the host wants input is queued\n"
+         "                       then); Snap prints the screen)\n"
          "  --script FILE        the same from a file ('#' starts a comment line)\n"
          "  --cursor LINE:POS    cursor before the script (0-based)\n"
          "  --lang eng|rus       language of messages and help (default eng)\n"
@@ -24,6 +29,8 @@ const char* Usage() {
          "  --import FILE.reg    merged into the registry at start, never written\n"
          "  --trace FILE         one JSON line per host service call of the module\n"
          "  --trace-getmsg       also trace GetMsg\n"
+         "  --key-times          after a timed key (KEY@N, KEY@Nms) say on stderr how many\n"
+         "                       ms passed until the host was asked for a key again\n"
          "  --module PATH        the module to load (default: the one beside the program)\n"
          "Scripted runs print \"--- snap N\" and the screen at each Snap, then \"--- screen\",\n"
          "the final screen and \"cursor LINE POS TOP LEFT\"; exit 1 when the script ends\n"
@@ -54,6 +61,10 @@ bool ParseCommandLine(int argc, char** argv, HostCommandLine* line, std::string*
     }
     if (arg == "--trace-getmsg") {
       line->traceGetMsg = true;
+      continue;
+    }
+    if (arg == "--key-times") {
+      line->keyTimes = true;
       continue;
     }
     if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {

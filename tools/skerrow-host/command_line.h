@@ -16,6 +16,7 @@ struct HostCommandLine {
   std::string traceFile;
   std::string modulePath;
   bool traceGetMsg = false;
+  bool keyTimes = false;  // say on stderr how long the module took after a timed key
 };
 
 // False with *error (or the usage text for --help, with *help set).

@@ -87,6 +87,7 @@ int main(int argc, char** argv) {
   options.historyInRegistry = true;
   host::Host h(options);
   host::HostState& state = h.state();
+  state.reportKeyTimes = line.keyTimes;
 
   if (!line.file.empty()) {
     if (!h.editor().LoadFile(line.file, line.encoding, &error)) return Fail(error);
@@ -105,6 +106,7 @@ int main(int argc, char** argv) {
   if (interactive) {
     if (!EnterTerminal(&error)) return Fail(error);
     state.keySource = ReadTerminalKey;
+    state.keyPoll = PollTerminalKey;
     state.present = [&state]() { PresentScreen(state.screen); };
     session.RunEditor();
     LeaveTerminal();

@@ -25,6 +25,10 @@ bool ReadTerminalKey(ScriptKey*) {
   return false;
 }
 
+bool PollTerminalKey(ScriptKey*) {
+  return false;
+}
+
 #else
 
 #include <poll.h>
@@ -140,6 +144,14 @@ bool ReadTerminalKey(ScriptKey* key) {
     if (n <= 0) return false;
     pending.append(buffer, static_cast<size_t>(n));
   }
+}
+
+bool PollTerminalKey(ScriptKey* key) {
+  if (pending.empty()) {
+    struct pollfd ready = {STDIN_FILENO, POLLIN, 0};
+    if (poll(&ready, 1, 0) <= 0) return false;
+  }
+  return ReadTerminalKey(key);
 }
 
 #endif

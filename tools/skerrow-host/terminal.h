@@ -16,3 +16,5 @@ void LeaveTerminal();
 void PresentScreen(const host::Screen& screen);
 // Blocks for the next key; false when the terminal is gone.
 bool ReadTerminalKey(host::ScriptKey* key);
+// A key typed already, without waiting for one; false when none was typed.
+bool PollTerminalKey(host::ScriptKey* key);

@@ -1,6 +1,8 @@
 // UTF-8 and the OEM/ANSI tables, on loading a file and on the screen.
 #include "host/code_pages.h"
 
+#include <string.h>
+
 #include "host_fixture.h"
 
 namespace host_test {
@@ -87,6 +89,36 @@ TEST_F(Loading, AnAnsiFileConvertsOnlyThroughEditorToOem) {
   EXPECT_EQ(1, ei.AnsiMode);
   h().RedrawEditor();
   EXPECT_EQ("Привет", Row(1));
+}
+
+// Lines stay in the loaded block until they are read whole or edited; the
+// text handed out for one line stays put while others are taken out, and
+// edits across taken and untaken lines keep every line in its place.
+TEST_F(Loading, LinesTakenOutOfTheFileStayValidAndEditsKeepTheirPlaces) {
+  ScratchDir dir;
+  std::string text;
+  for (int i = 0; i < 3000; ++i) text += "l\xD0\xB6ne " + std::to_string(i) + "\n";
+  std::string path = dir.Write("many.txt", text);
+  ASSERT_TRUE(h().editor().LoadFile(path, "utf8", nullptr));
+  host::Editor& e = h().editor();
+  ASSERT_EQ(3001, e.TotalLines());
+  const std::string& first = e.Line(0);
+  for (int i = 1; i < 3000; i += 2) e.Line(i);
+  EXPECT_EQ("l\xA6ne 0", first);
+  int length = 0;
+  EXPECT_EQ(0, memcmp(e.LineData(2998, &length), "l\xA6ne 2998", 9));
+  EXPECT_EQ(9, length);
+  e.SetCursor(10, 0);
+  ASSERT_TRUE(e.ProcessKey(VK_BACK, 0, 8));     // joins line 10 onto line 9
+  ASSERT_TRUE(e.ProcessKey(VK_RETURN, 0, 13));  // and splits it again
+  e.SetCursor(2000, 0);
+  ASSERT_TRUE(e.ProcessKey(VK_DELETE, 0, 0));
+  EXPECT_EQ(3001, e.TotalLines());
+  EXPECT_EQ("l\xA6ne 9", e.Line(9));
+  EXPECT_EQ("l\xA6ne 10", e.Line(10));
+  EXPECT_EQ("\xA6ne 2000", e.Line(2000));
+  EXPECT_EQ("l\xA6ne 2001", e.Line(2001));
+  EXPECT_EQ("", e.Line(3000));
 }
 
 TEST_F(Loading, AMissingFileOrBadEncodingIsReported) {

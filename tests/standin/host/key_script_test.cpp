@@ -3,6 +3,7 @@
 #include "host/key_script.h"
 
 #include "host_fixture.h"
+#include "host/host_state.h"
 
 namespace host_test {
 namespace {
@@ -41,7 +42,9 @@ TEST(KeyScript, NamesAndTextBecomeKeys) {
 }
 
 TEST(KeyScript, ErrorsLeaveTheKeysAlone) {
-  const char* bad[] = {"Entr", "\"open", "! Esc", "CtrlCtrl", "Ctrl", "!Snap", "Alt?"};
+  const char* bad[] = {"Entr",   "\"open",  "! Esc",  "CtrlCtrl",    "Ctrl",   "!Snap",
+                       "Alt?",   "Esc@",    "Esc@ms", "Esc@-1",      "Esc@3s", "!Esc@3",
+                       "Snap@2", "Esc@1x2", "Entr@2", "Esc@99999999"};
   for (const char* script : bad) {
     SCOPED_TRACE(script);
     std::vector<host::ScriptKey> keys(1);
@@ -68,7 +71,51 @@ TEST(KeyScript, CommentsMarksAndNamesBack) {
   EXPECT_EQ("AltA", host::KeyName('A', LEFT_ALT_PRESSED, 'a'));
 }
 
+TEST(KeyScript, KeysCanWaitForPollsOrMilliseconds) {
+  std::vector<host::ScriptKey> keys;
+  std::string error;
+  ASSERT_TRUE(host::ParseKeyScript("Esc@3 CtrlA@0 Enter@250ms Down", &keys, &error)) << error;
+  ASSERT_EQ(4u, keys.size());
+  EXPECT_EQ(VK_ESCAPE, keys[0].vk);
+  EXPECT_EQ(3, keys[0].afterPolls);
+  EXPECT_EQ(-1, keys[0].afterMs);
+  EXPECT_EQ(0, keys[1].afterPolls);
+  EXPECT_EQ(LEFT_CTRL_PRESSED, keys[1].control);
+  EXPECT_EQ(250, keys[2].afterMs);
+  EXPECT_EQ(-1, keys[2].afterPolls);
+  EXPECT_FALSE(keys[3].Timed());
+}
+
 using KeyQueue = HostTest;
+
+// A key waiting for polls reaches the queue at the module's Nth poll after
+// the key before it was taken, and holds back the keys behind it.
+TEST_F(KeyQueue, TimedKeyIsQueuedAtTheNthPoll) {
+  HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+  DWORD pending = 99;
+  Keys("Enter Esc@2 !\"x\" Down");
+  FarMenuItem items[] = {MenuItem("a"), MenuItem("b")};
+  EXPECT_EQ(0, info().Menu(0, -1, -1, 0, 0, "", nullptr, nullptr, nullptr, nullptr, items, 2));
+  h().state().OnConsolePoll();
+  GetNumberOfConsoleInputEvents(in, &pending);
+  EXPECT_EQ(0u, pending);
+  h().state().OnConsolePoll();
+  GetNumberOfConsoleInputEvents(in, &pending);
+  EXPECT_EQ(4u, pending);  // Esc, then the typed-ahead x behind it
+  EXPECT_EQ(1, h().PendingScriptKeys());
+}
+
+// When input is wanted before the module has polled enough, the waiting key
+// comes first, so the script's order holds.
+TEST_F(KeyQueue, TimedKeyStillWaitingComesBeforeTheNextKey) {
+  Keys("Esc@1000 Down");
+  FarMenuItem items[] = {MenuItem("a"), MenuItem("b")};
+  EXPECT_EQ(-1, info().Menu(0, -1, -1, 0, 0, "", nullptr, nullptr, nullptr, nullptr, items, 2));
+  EXPECT_EQ(1, h().PendingScriptKeys());
+  Keys("Esc@5ms");  // after Down: the menu moves to "b", then waits out the delay
+  EXPECT_EQ(-1, info().Menu(0, -1, -1, 0, 0, "", nullptr, nullptr, nullptr, nullptr, items, 2));
+  EXPECT_EQ(0, h().PendingScriptKeys());
+}
 
 // Keys wait in the script until a modal loop asks; typed-ahead keys go into
 // the console queue right after the key before them is taken.

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# skerrow-host in a real terminal: Esc pressed while a pattern backtracks on a
+# single line ends the search. Without the module's poll during the match the
+# search would run for minutes and the test's timeout would end it.
+set -u
+host=$1
+socket="skerrow-e2e-esc-$$"
+work=$(mktemp -d)
+t() { tmux -L "$socket" "$@"; }
+fail() {
+  echo "FAILED: $*"
+  echo "--- pane:"
+  t capture-pane -p -t e2e 2>/dev/null
+  t kill-server 2>/dev/null
+  rm -rf "$work"
+  exit 1
+}
+# Waits until the pane shows the text (fixed string), at most ~20 s.
+wait_for() {
+  for _ in $(seq 200); do
+    if t capture-pane -p -t e2e 2>/dev/null | grep -qF -- "$1"; then return 0; fi
+    sleep 0.1
+  done
+  fail "the pane never showed: $1"
+}
+
+printf '%0.sa' $(seq 200) >"$work/line.txt"
+printf 'b bc\n' >>"$work/line.txt"
+cat >"$work/options.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Far\Plugins\SKERROW]
+"PickWord"=dword:00000000
+"RegExp"=dword:00000001
+"Case"=dword:00000001
+REG
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+t -f /dev/null new-session -d -s e2e -x 80 -y 25 \
+  "TERM=xterm-256color $host --registry $work/options.reg $work/line.txt; echo host-exited-\$?; sleep 30" ||
+  fail "tmux did not start"
+wait_for "line.txt"
+wait_for "10Quit"
+t send-keys -t e2e F11
+wait_for "Plugin commands"
+t send-keys -t e2e Enter
+wait_for "Skerrow search"
+t send-keys -t e2e -l "a*a*a*a*bc"
+t send-keys -t e2e Enter
+sleep 1
+if t capture-pane -p -t e2e | grep -qF "Matching lines"; then
+  fail "the search ended before Esc was pressed"
+fi
+t send-keys -t e2e Escape
+wait_for "Matching lines: 0"
+t send-keys -t e2e Enter
+wait_for "10Quit"
+t send-keys -t e2e F10
+wait_for "host-exited-0"
+t kill-server 2>/dev/null
+rm -rf "$work"
+echo "passed tmux Esc during a search"
