@@ -1,0 +1,258 @@
+#!/usr/bin/env python3
+"""Measures the default rule sets on real source against Universal Ctags.
+
+tests/data/corpus holds one folder per rule set (named after the set) with
+files taken from Debian packages (tools/fetch-rule-corpus.sh). For every file
+the oracle's name of a line is the name of the nearest counted definition that
+ctags reports at or above it (COUNTED below says which tag kinds count); the
+rule set's name of a line comes from the module's own scan, through
+skerrow-regex, as tools/check-rules.py does it.
+
+Prints per set the share of non-empty lines on which both agree, the ceiling
+(the agreement of the best rule that sees one line at a time: one that marks
+exactly the lines ctags tags, when the name stands on that line and the same
+text is not also a plain line elsewhere), and the main kinds of disagreement
+with an example each. Exits 1 when a set falls below its floor in
+tests/data/corpus/floors.tsv.
+
+  tools/check-rule-corpus.py [--engine COMMAND] [--ctags COMMAND] [SET ...]
+"""
+
+import argparse
+import collections
+import importlib.util
+import os
+import re
+import shlex
+import subprocess
+import sys
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+CORPUS_DIR = os.path.join(ROOT, 'tests', 'data', 'corpus')
+FLOORS = os.path.join(CORPUS_DIR, 'floors.tsv')
+
+_spec = importlib.util.spec_from_file_location('check_rules', os.path.join(ROOT, 'tools', 'check-rules.py'))
+check_rules = importlib.util.module_from_spec(_spec)
+_spec.loader.exec_module(check_rules)
+
+# Set name: (ctags language, tag kinds that count as headers). Functions,
+# methods and procedures always count; classes, modules, interfaces and the
+# like only where the set's header pattern names them too.
+COUNTED = {
+    'Ada': ('Ada', {'subprogram', 'task', 'entry'}),
+    'C': ('C', {'function'}),
+    'C++': ('C++', {'function'}),
+    'C#': ('C#', {'method'}),
+    'Clojure': ('Clojure', {'function'}),
+    'Common Lisp': ('Lisp', {'function', 'macro'}),
+    'Emacs Lisp': ('EmacsLisp', {'function', 'macro', 'subst', 'minorMode', 'derivedMode'}),
+    'Fortran': ('Fortran', {'subroutine', 'function', 'program'}),
+    'Go': ('Go', {'func'}),
+    'Java': ('Java', {'method'}),
+    'JavaScript': ('JavaScript', {'function', 'method', 'class', 'generator', 'getter', 'setter'}),
+    'Lua': ('Lua', {'function'}),
+    'MATLAB': ('MatLab', {'function'}),
+    'PHP': ('PHP', {'function', 'class', 'interface', 'trait', 'enum'}),
+    'Pascal': ('Pascal', {'function', 'procedure'}),
+    'Perl': ('Perl', {'subroutine'}),
+    'Python': ('Python', {'function', 'member', 'class'}),
+    'Ruby': ('Ruby', {'method', 'singletonMethod', 'class', 'module'}),
+    'Rust': ('Rust', {'function', 'method', 'macro'}),
+    'SQL': ('SQL', {'function', 'procedure', 'trigger'}),
+    'Scheme': ('Scheme', {'function'}),
+    'TypeScript': ('TypeScript', {'function', 'method', 'class', 'interface', 'enum', 'namespace', 'generator'}),
+}
+
+SEPARATORS = re.compile(rb'::|\.|:|#|->')
+
+
+class Problem(Exception):
+    pass
+
+
+def ctags_tags(ctags, language, path, kinds):
+    """{line index: name} of the counted definitions ctags finds in one file."""
+    cmd = shlex.split(ctags) + ['-f', '-', '--excmd=number', '--fields=+K', '--sort=no',
+                                '--language-force=' + language, path]
+    proc = subprocess.run(cmd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=120)
+    if proc.returncode != 0:
+        raise Problem('ctags failed on %s: %s' % (path, proc.stderr.decode('latin-1').strip()))
+    tags = {}
+    for row in proc.stdout.split(b'\n'):
+        fields = row.split(b'\t')
+        if len(fields) < 4 or not fields[2].endswith(b';"'):
+            continue
+        if fields[3].decode('latin-1') not in kinds:
+            continue
+        line = int(fields[2][:-2]) - 1
+        tags.setdefault(line, fields[0])  # the first definition on a line names it
+    return tags
+
+
+def last_part(name):
+    return SEPARATORS.split(name)[-1] if name else name
+
+
+def agree(rule_name, oracle_name):
+    if rule_name == oracle_name or check_rules.shorten(oracle_name) == rule_name:
+        return True
+    if rule_name.endswith(b'...') and oracle_name.startswith(rule_name[:-3]):
+        return True
+    return bool(oracle_name) and last_part(rule_name) == last_part(oracle_name)
+
+
+def rule_scan(rule, lines, engine):
+    """(name per line, header line indices) as the module's scan gives them."""
+    subjects = [line for line in lines if line]
+    ignored = check_rules.run_engine(engine, rule['Ignore'], subjects) if rule['Ignore'] else [None] * len(subjects)
+    matched = check_rules.run_engine(engine, rule['Match'], subjects)
+    names, headers, current, k = [], set(), b'', 0
+    for n, line in enumerate(lines):
+        if line:
+            regs = matched[k]
+            if ignored[k] is None and regs is not None:
+                g = rule['RegNum']
+                start, end = regs[g] if g < len(regs) else (-1, -1)
+                current = check_rules.shorten(line[start:end] if end - start > 0 else b'')
+                headers.add(n)
+            k += 1
+        names.append(current)
+    return names, headers
+
+
+def carry(lines, tags):
+    names, current = [], b''
+    for n in range(len(lines)):
+        current = tags.get(n, current)
+        names.append(current)
+    return names
+
+
+def best_line_rule(files):
+    """Tags that a rule seeing one line at a time can reproduce: the name must
+    stand on the line, and a text that is also a plain line elsewhere is
+    decided by its majority."""
+    votes = collections.defaultdict(collections.Counter)
+    for lines, tags in files:
+        for n, line in enumerate(lines):
+            if not line:
+                continue
+            name = tags.get(n)
+            votes[line.strip()][name if name and name in line else None] += 1
+    result = []
+    for lines, tags in files:
+        chosen = {}
+        for n, line in enumerate(lines):
+            if line:
+                name = votes[line.strip()].most_common(1)[0][0]
+                if name is not None:
+                    chosen[n] = name
+        result.append(chosen)
+    return result
+
+
+def classify(n, rule_headers_upto, tags_upto):
+    r, t = rule_headers_upto, tags_upto
+    if r is None and t is None:
+        return None
+    if t is None or (r is not None and r > t):
+        return 'header ctags does not see', r
+    if r is None or t > r:
+        return 'definition the set misses', t
+    return 'wrong name', t
+
+
+def measure(set_name, rule, folder, engine, ctags):
+    language, kinds = COUNTED[set_name]
+    files, total, hits = [], 0, 0
+    kinds_seen = collections.Counter()
+    examples = {}
+    for file_name in sorted(os.listdir(folder)):
+        path = os.path.join(folder, file_name)
+        with open(path, 'rb') as f:
+            lines = f.read().replace(b'\r\n', b'\n').split(b'\n')
+        if lines and lines[-1] == b'':
+            lines.pop()
+        tags = ctags_tags(ctags, language, path, kinds)
+        files.append((lines, tags))
+        oracle = carry(lines, tags)
+        names, headers = rule_scan(rule, lines, engine)
+        last_rule = last_tag = None
+        for n, line in enumerate(lines):
+            last_rule = n if n in headers else last_rule
+            last_tag = n if n in tags else last_tag
+            if not line:
+                continue
+            total += 1
+            if agree(names[n], oracle[n]):
+                hits += 1
+                continue
+            kind, at = classify(n, last_rule, last_tag)
+            kinds_seen[kind] += 1
+            if kind not in examples:
+                examples[kind] = '%s:%d: set "%s", ctags "%s" | %s' % (
+                    file_name, at + 1, names[at].decode('latin-1'), oracle[at].decode('latin-1'),
+                    lines[at].decode('latin-1').strip()[:100])
+    ceiling_hits = 0
+    for (lines, tags), chosen in zip(files, best_line_rule(files)):
+        oracle, best = carry(lines, tags), carry(lines, chosen)
+        ceiling_hits += sum(1 for n, line in enumerate(lines) if line and agree(best[n], oracle[n]))
+    return total, hits, ceiling_hits, kinds_seen, examples
+
+
+def read_floors():
+    floors = {}
+    with open(FLOORS, encoding='utf-8') as f:
+        for row in f:
+            if row.startswith('#') or not row.strip():
+                continue
+            fields = row.rstrip('\n').split('\t')
+            floors[fields[0]] = float(fields[1])
+    return floors
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.split('\n')[0])
+    ap.add_argument('--engine', help='pattern tester command (default: newest build)')
+    ap.add_argument('--ctags', default='ctags', help='Universal Ctags command')
+    ap.add_argument('only', nargs='*', help='set names to measure')
+    args = ap.parse_args()
+    engine = check_rules.find_engine(args.engine)
+    rules = {}
+    for path in sorted(os.listdir(check_rules.SETS_DIR)):
+        rule = check_rules.read_fragment(os.path.join(check_rules.SETS_DIR, path))
+        rules[rule['name']] = rule
+    floors = read_floors()
+    failures = 0
+    for set_name in sorted(os.listdir(CORPUS_DIR), key=str.lower):
+        folder = os.path.join(CORPUS_DIR, set_name)
+        if not os.path.isdir(folder) or (args.only and set_name not in args.only):
+            continue
+        if set_name not in rules or set_name not in COUNTED:
+            print('corpus: %s: no such rule set or no tag kinds for it' % set_name)
+            failures += 1
+            continue
+        try:
+            total, hits, ceiling, kinds, examples = measure(set_name, rules[set_name], folder, engine, args.ctags)
+        except (Problem, check_rules.Problem, subprocess.TimeoutExpired) as p:
+            print('corpus: %s: %s' % (set_name, p))
+            failures += 1
+            continue
+        pct, ceil_pct = 100.0 * hits / total, 100.0 * ceiling / total
+        floor = floors.get(set_name)
+        verdict = ''
+        if floor is None:
+            verdict = '  NO FLOOR'
+            failures += 1
+        elif pct + 1e-9 < floor:
+            verdict = '  BELOW FLOOR %.1f%%' % floor
+            failures += 1
+        print('corpus: %s %d/%d (%.1f%%), line-rule ceiling %.1f%%, floor %s%s' %
+              (set_name, hits, total, pct, ceil_pct, '-' if floor is None else '%.1f%%' % floor, verdict))
+        for kind, count in kinds.most_common(3):
+            print('  %d lines: %s, e.g. %s' % (count, kind, examples[kind]))
+    return 1 if failures else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
