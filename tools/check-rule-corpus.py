@@ -94,6 +94,8 @@ def last_part(name):
 
 
 def agree(rule_name, oracle_name):
+    # ctags writes "operator &" where the source has "operator&".
+    rule_name, oracle_name = rule_name.replace(b' ', b''), oracle_name.replace(b' ', b'')
     if rule_name == oracle_name or check_rules.shorten(oracle_name) == rule_name:
         return True
     if rule_name.endswith(b'...') and oracle_name.startswith(rule_name[:-3]):

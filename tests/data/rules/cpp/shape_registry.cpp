@@ -225,3 +225,7 @@ int main(int argc, char** argv)
   std::cout << registry.report(argc > 1 ? std::stoi(argv[1]) : 2);
   return 0;
 }
+
+/* The report layout follows the shop floor sheets.
+   Copyright (C) 2019-2024 the geometry demo authors.
+   Layout (A4) 2 columns, see report() above.  */
