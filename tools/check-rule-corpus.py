@@ -64,6 +64,7 @@ COUNTED = {
 }
 
 SEPARATORS = re.compile(rb'::|\.|:|#|->')
+ESCAPE = re.compile(rb'\\x([0-9a-fA-F]{2})')  # ctags escapes some leading characters
 
 
 class Problem(Exception):
@@ -71,9 +72,10 @@ class Problem(Exception):
 
 
 def ctags_tags(ctags, language, path, kinds):
-    """{line index: name} of the counted definitions ctags finds in one file."""
-    cmd = shlex.split(ctags) + ['-f', '-', '--excmd=number', '--fields=+K', '--sort=no',
-                                '--language-force=' + language, path]
+    """{line index: names} of the counted definitions ctags finds in one file;
+    the names are the plain and the scope-qualified form."""
+    cmd = shlex.split(ctags) + ['-f', '-', '--excmd=number', '--fields=+K', '--extras=+q',
+                                '--sort=no', '--language-force=' + language, path]
     proc = subprocess.run(cmd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=120)
     if proc.returncode != 0:
         raise Problem('ctags failed on %s: %s' % (path, proc.stderr.decode('latin-1').strip()))
@@ -85,7 +87,10 @@ def ctags_tags(ctags, language, path, kinds):
         if fields[3].decode('latin-1') not in kinds:
             continue
         line = int(fields[2][:-2]) - 1
-        tags.setdefault(line, fields[0])  # the first definition on a line names it
+        name = ESCAPE.sub(lambda m: bytes([int(m.group(1), 16)]), fields[0])
+        names = tags.setdefault(line, [])
+        if name not in names:
+            names.append(name)
     return tags
 
 
@@ -93,7 +98,7 @@ def last_part(name):
     return SEPARATORS.split(name)[-1] if name else name
 
 
-def agree(rule_name, oracle_name):
+def agree_one(rule_name, oracle_name):
     # ctags writes "operator &" where the source has "operator&".
     rule_name, oracle_name = rule_name.replace(b' ', b''), oracle_name.replace(b' ', b'')
     if rule_name == oracle_name or check_rules.shorten(oracle_name) == rule_name:
@@ -101,6 +106,12 @@ def agree(rule_name, oracle_name):
     if rule_name.endswith(b'...') and oracle_name.startswith(rule_name[:-3]):
         return True
     return bool(oracle_name) and last_part(rule_name) == last_part(oracle_name)
+
+
+def agree(rule_name, oracle_names):
+    if not oracle_names:
+        return rule_name == b''
+    return any(agree_one(rule_name, name) for name in oracle_names)
 
 
 def rule_scan(rule, lines, engine):
@@ -122,8 +133,8 @@ def rule_scan(rule, lines, engine):
     return names, headers
 
 
-def carry(lines, tags):
-    names, current = [], b''
+def carry(lines, tags, current):
+    names = []
     for n in range(len(lines)):
         current = tags.get(n, current)
         names.append(current)
@@ -139,16 +150,16 @@ def best_line_rule(files):
         for n, line in enumerate(lines):
             if not line:
                 continue
-            name = tags.get(n)
-            votes[line.strip()][name if name and name in line else None] += 1
+            names = tuple(name for name in tags.get(n, []) if last_part(name) in line)
+            votes[line.strip()][names or None] += 1
     result = []
     for lines, tags in files:
         chosen = {}
         for n, line in enumerate(lines):
             if line:
-                name = votes[line.strip()].most_common(1)[0][0]
-                if name is not None:
-                    chosen[n] = name
+                names = votes[line.strip()].most_common(1)[0][0]
+                if names is not None:
+                    chosen[n] = names[0]
         result.append(chosen)
     return result
 
@@ -177,7 +188,7 @@ def measure(set_name, rule, folder, engine, ctags):
             lines.pop()
         tags = ctags_tags(ctags, language, path, kinds)
         files.append((lines, tags))
-        oracle = carry(lines, tags)
+        oracle = carry(lines, tags, [])
         names, headers = rule_scan(rule, lines, engine)
         last_rule = last_tag = None
         for n, line in enumerate(lines):
@@ -193,11 +204,11 @@ def measure(set_name, rule, folder, engine, ctags):
             kinds_seen[kind] += 1
             if kind not in examples:
                 examples[kind] = '%s:%d: set "%s", ctags "%s" | %s' % (
-                    file_name, at + 1, names[at].decode('latin-1'), oracle[at].decode('latin-1'),
+                    file_name, at + 1, names[at].decode('latin-1'), b' or '.join(oracle[at]).decode('latin-1'),
                     lines[at].decode('latin-1').strip()[:100])
     ceiling_hits = 0
     for (lines, tags), chosen in zip(files, best_line_rule(files)):
-        oracle, best = carry(lines, tags), carry(lines, chosen)
+        oracle, best = carry(lines, tags, []), carry(lines, chosen, b'')
         ceiling_hits += sum(1 for n, line in enumerate(lines) if line and agree(best[n], oracle[n]))
     return total, hits, ceiling_hits, kinds_seen, examples
 
