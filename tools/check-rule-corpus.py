@@ -64,6 +64,9 @@ COUNTED = {
 }
 
 SEPARATORS = re.compile(rb'::|\.|:|#|->')
+# ctags makes up names for anonymous functions; no rule could show them, and the
+# line belongs to the enclosing named function as far as a reader is concerned.
+ANONYMOUS = (b'AnonymousFunction', b'__anon')
 ESCAPE = re.compile(rb'\\x([0-9a-fA-F]{2})')  # ctags escapes some leading characters
 
 
@@ -84,7 +87,7 @@ def ctags_tags(ctags, language, path, kinds):
         fields = row.split(b'\t')
         if len(fields) < 4 or not fields[2].endswith(b';"'):
             continue
-        if fields[3].decode('latin-1') not in kinds:
+        if fields[3].decode('latin-1') not in kinds or fields[0].startswith(ANONYMOUS):
             continue
         line = int(fields[2][:-2]) - 1
         name = ESCAPE.sub(lambda m: bytes([int(m.group(1), 16)]), fields[0])
@@ -103,8 +106,11 @@ def agree_one(rule_name, oracle_name):
     rule_name, oracle_name = rule_name.replace(b' ', b''), oracle_name.replace(b' ', b'')
     if rule_name == oracle_name or check_rules.shorten(oracle_name) == rule_name:
         return True
-    if rule_name.endswith(b'...') and oracle_name.startswith(rule_name[:-3]):
-        return True
+    if rule_name.endswith(b'...'):
+        # A cut name may have lost the scope that ctags puts in front too.
+        stem, at = rule_name[:-3], oracle_name.find(rule_name[:-3])
+        if stem and (at == 0 or (at > 0 and oracle_name[at - 1:at] in b':.')):
+            return True
     return bool(oracle_name) and last_part(rule_name) == last_part(oracle_name)
 
 
