@@ -66,6 +66,11 @@ COUNTED = {
     'TypeScript': ('TypeScript', {'function', 'method', 'class', 'interface', 'enum', 'namespace', 'generator'}),
 }
 
+# Languages where a method line ending in ";" has no body: an interface or
+# abstract method, a trait's required method. ctags tags these like
+# definitions, but no code lies below them, so they count as declarations.
+BODILESS_WITH_SEMICOLON = {'C#', 'Java', 'Rust', 'TypeScript', 'PHP', 'C', 'C++'}
+
 SEPARATORS = re.compile(rb'::|\.|:|#|->')
 # ctags makes up names for anonymous functions; no rule could show them, and the
 # line belongs to the enclosing named function as far as a reader is concerned.
@@ -85,6 +90,8 @@ def ctags_tags(ctags, language, path, kinds):
     proc = subprocess.run(cmd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=120)
     if proc.returncode != 0:
         raise Problem('ctags failed on %s: %s' % (path, proc.stderr.decode('latin-1').strip()))
+    with open(path, 'rb') as f:
+        text = f.read().split(b'\n')
     tags = {}
     for row in proc.stdout.split(b'\n'):
         fields = row.split(b'\t')
@@ -93,6 +100,8 @@ def ctags_tags(ctags, language, path, kinds):
         if fields[3].decode('latin-1') not in kinds or fields[0].startswith(ANONYMOUS):
             continue
         line = int(fields[2][:-2]) - 1
+        if language in BODILESS_WITH_SEMICOLON and line < len(text) and text[line].rstrip().endswith(b';'):
+            continue
         name = ESCAPE.sub(lambda m: bytes([int(m.group(1), 16)]), fields[0])
         names = tags.setdefault(line, [])
         if name not in names:
