@@ -71,6 +71,10 @@ COUNTED = {
 # definitions, but no code lies below them, so they count as declarations.
 BODILESS_WITH_SEMICOLON = {'C#', 'Java', 'Rust', 'TypeScript', 'PHP', 'C', 'C++'}
 
+# Lines ctags takes for definitions that are none: Pascal procedure types
+# ("TCallback = procedure(...)").
+NOT_DEFINITIONS = {'Pascal': re.compile(rb'=\s*(procedure|function)\b', re.I)}
+
 SEPARATORS = re.compile(rb'::|\.|:|#|->')
 # ctags makes up names for anonymous functions; no rule could show them, and the
 # line belongs to the enclosing named function as far as a reader is concerned.
@@ -101,6 +105,8 @@ def ctags_tags(ctags, language, path, kinds):
             continue
         line = int(fields[2][:-2]) - 1
         if language in BODILESS_WITH_SEMICOLON and line < len(text) and text[line].rstrip().endswith(b';'):
+            continue
+        if language in NOT_DEFINITIONS and line < len(text) and NOT_DEFINITIONS[language].search(text[line]):
             continue
         name = ESCAPE.sub(lambda m: bytes([int(m.group(1), 16)]), fields[0])
         names = tags.setdefault(line, [])
