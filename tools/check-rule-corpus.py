@@ -237,9 +237,9 @@ def measure(set_name, rule, folder, engine, ctags):
     return total, hits, ceiling_hits, kinds_seen, examples
 
 
-def read_floors():
+def read_floors(path):
     floors = {}
-    with open(FLOORS, encoding='utf-8') as f:
+    with open(path, encoding='utf-8') as f:
         for row in f:
             if row.startswith('#') or not row.strip():
                 continue
@@ -254,6 +254,8 @@ def main():
     ap.add_argument('--ctags', default='ctags', help='Universal Ctags command')
     ap.add_argument('--corpus', help='folder with one sub-folder of files per set name '
                     '(default: the shipped corpus; floors apply only to it)')
+    ap.add_argument('--floors', help='floors file (default: tests/data/corpus/floors.tsv '
+                    'for the shipped corpus, none for another)')
     ap.add_argument('only', nargs='*', help='set names to measure')
     args = ap.parse_args()
     engine = check_rules.find_engine(args.engine)
@@ -262,7 +264,8 @@ def main():
         rule = check_rules.read_fragment(os.path.join(check_rules.SETS_DIR, path))
         rules[rule['name']] = rule
     corpus = args.corpus or CORPUS_DIR
-    floors = read_floors() if corpus == CORPUS_DIR else None
+    floors_path = args.floors or (FLOORS if corpus == CORPUS_DIR else None)
+    floors = read_floors(floors_path) if floors_path else None
     failures = 0
     for set_name in sorted(os.listdir(corpus), key=str.lower):
         folder = os.path.join(corpus, set_name)
