@@ -75,6 +75,10 @@ BODILESS_WITH_SEMICOLON = {'C#', 'Java', 'Rust', 'TypeScript', 'PHP', 'C', 'C++'
 # ("TCallback = procedure(...)").
 NOT_DEFINITIONS = {'Pascal': re.compile(rb'=\s*(procedure|function)\b', re.I)}
 
+PASCAL_IMPLEMENTATION = re.compile(rb'\s*implementation\b', re.I)
+
+TYPE_PARAMETERS = re.compile(rb'(?<=\w)<[^<>]*>$')
+
 SEPARATORS = re.compile(rb'::|\.|:|#|->')
 # ctags makes up names for anonymous functions; no rule could show them, and the
 # line belongs to the enclosing named function as far as a reader is concerned.
@@ -97,6 +101,7 @@ def ctags_tags(ctags, language, path, kinds):
     with open(path, 'rb') as f:
         text = f.read().split(b'\n')
     tags = {}
+    first_body = declarations_end(language, text)
     for row in proc.stdout.split(b'\n'):
         fields = row.split(b'\t')
         if len(fields) < 4 or not fields[2].endswith(b';"'):
@@ -104,6 +109,8 @@ def ctags_tags(ctags, language, path, kinds):
         if fields[3].decode('latin-1') not in kinds or fields[0].startswith(ANONYMOUS):
             continue
         line = int(fields[2][:-2]) - 1
+        if line < first_body:
+            continue
         if language in BODILESS_WITH_SEMICOLON and line < len(text) and text[line].rstrip().endswith(b';'):
             continue
         if language in NOT_DEFINITIONS and line < len(text) and NOT_DEFINITIONS[language].search(text[line]):
@@ -115,13 +122,28 @@ def ctags_tags(ctags, language, path, kinds):
     return tags
 
 
+def declarations_end(language, text):
+    """The first line that may hold a definition: in a Pascal unit, routines
+    above "implementation" are the interface's declarations, which ctags
+    tags like bodies."""
+    if language != 'Pascal':
+        return 0
+    for n, line in enumerate(text):
+        if PASCAL_IMPLEMENTATION.match(line):
+            return n
+    return 0
+
+
 def last_part(name):
     return SEPARATORS.split(name)[-1] if name else name
 
 
 def agree_one(rule_name, oracle_name):
-    # ctags writes "operator &" where the source has "operator&".
+    # ctags writes "operator &" where the source has "operator&", and leaves
+    # out the type parameters that a set may show ("From<T>").
     rule_name, oracle_name = rule_name.replace(b' ', b''), oracle_name.replace(b' ', b'')
+    if not rule_name.endswith(b'...'):
+        rule_name = TYPE_PARAMETERS.sub(b'', rule_name)
     if rule_name == oracle_name or check_rules.shorten(oracle_name) == rule_name:
         return True
     if rule_name.endswith(b'...'):

@@ -45,6 +45,48 @@ def test_names():
     check('destructor keeps its tilde', not agree(b'Lock', [b'~Lock']))
     check('a name where the tagger has none', not agree(b'Copyright', []))
     check('no name where the tagger has none', agree(b'', []))
+    check('type parameters the tagger leaves out', agree(b'TBits.From<T>', [b'TBits.From']))
+    check('an operator is no type parameter list', not agree(b'<=>', [b'==']))
+
+
+JAVA = b'''interface Shape {
+    double area();
+}
+
+class Square implements Shape {
+    public double area() {
+        return 4.0;
+    }
+}
+'''
+
+PASCAL = b'''unit Shapes;
+
+interface
+
+function Area(Side: Double): Double;
+
+implementation
+
+function Area(Side: Double): Double;
+begin
+  Result := Side * Side;
+end;
+
+end.
+'''
+
+
+def test_declarations():
+    tool = load_tool()
+    for name, text, language, kinds, expected in (
+            ('Shape.java', JAVA, 'Java', {'method'}, {5: [b'area', b'Square.area']}),
+            ('Shapes.pas', PASCAL, 'Pascal', {'function'}, {8: [b'Area']})):
+        path = os.path.join(WORK, name)
+        with open(path, 'wb') as f:
+            f.write(text)
+        tags = tool.ctags_tags('ctags', language, path, kinds)
+        check('%s: only the definition counts, got %r' % (name, tags), tags == expected)
 
 
 PERL = b'''package Tally;
@@ -113,6 +155,7 @@ def main():
         return 77
     os.makedirs(WORK, exist_ok=True)
     test_names()
+    test_declarations()
     test_corpus()
     print('%d checks failed' % len(failures) if failures else 'all checks passed')
     return 1 if failures else 0
