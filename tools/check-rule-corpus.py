@@ -63,6 +63,7 @@ COUNTED = {
     'Rust': ('Rust', {'function', 'method', 'macro'}),
     'SQL': ('SQL', {'function', 'procedure', 'trigger'}),
     'Scheme': ('Scheme', {'function'}),
+    'Shell': ('Sh', {'function'}),
     'TypeScript': ('TypeScript', {'function', 'method', 'class', 'interface', 'enum', 'namespace', 'generator'}),
 }
 
@@ -116,6 +117,8 @@ def ctags_tags(ctags, language, path, kinds):
         if language in NOT_DEFINITIONS and line < len(text) and NOT_DEFINITIONS[language].search(text[line]):
             continue
         name = ESCAPE.sub(lambda m: bytes([int(m.group(1), 16)]), fields[0])
+        if language == 'Sh' and name.endswith(b'='):
+            continue  # ctags reads the array assignment "dirs=()" as a function "dirs="
         names = tags.setdefault(line, [])
         if name not in names:
             names.append(name)
