@@ -55,6 +55,8 @@ COUNTED = {
     'JavaScript': ('JavaScript', {'function', 'method', 'class', 'generator', 'getter', 'setter'}),
     'Lua': ('Lua', {'function'}),
     'MATLAB': ('MatLab', {'function'}),
+    'Markdown': ('Markdown', {'chapter', 'section', 'subsection', 'subsubsection',
+                              'l4subsection', 'l5subsection'}),
     'PHP': ('PHP', {'function', 'class', 'interface', 'trait', 'enum'}),
     'Pascal': ('Pascal', {'function', 'procedure'}),
     'Perl': ('Perl', {'subroutine'}),
