@@ -175,3 +175,11 @@ export default async function main(root) {
 }
 
 customElements.define('cart-view', CartView);
+
+const FLUSH = Symbol('flush');
+class Spool {
+  [FLUSH] (entry) {
+    if (entry) this.pending.push(entry);
+    return this.pending.length;
+  }
+}

@@ -166,3 +166,10 @@ SELECT id, invoice_total(id) AS total
 FROM invoices
 WHERE status = 'sent'
 ORDER BY total DESC;
+
+CREATE OPERATOR CLASS invoice_no_ops
+    DEFAULT FOR TYPE invoice_no USING btree AS
+    OPERATOR 1 <,
+    OPERATOR 3 =,
+    FUNCTION 1 invoice_no_cmp(invoice_no, invoice_no);
+    FUNCTION 2 invoice_no_sortsupport(internal)

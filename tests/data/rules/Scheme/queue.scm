@@ -149,3 +149,9 @@
               (schedule-by-priority '((3 . low) (1 . high) (2 . mid))))))
 
 (demo)
+
+(define* (pad-left text #:optional (width 8) (fill #\space))
+  (string-pad text width fill))
+
+(define-public (clamp lo x hi)
+  (max lo (min x hi)))

@@ -169,3 +169,14 @@ export default function (queue: TaskQueue<string>): void {
   queue.stop();
   console.log('queue stopped by the default export');
 }
+
+class RetryPolicy {
+  constructor(
+    private readonly limit: number,
+    private readonly delayMs = 100,
+  ) {}
+
+  allows(attempt: number): boolean {
+    return attempt < this.limit && this.delayMs >= 0;
+  }
+}

@@ -225,3 +225,12 @@ int main(int argc, char **argv)
 	return 0;
 }
 #endif
+
+#define T(s) fputs((s), stdout)
+
+static void usage(void)
+{
+T("usage: kvstore [options] file\n");
+T("    sets are written {key value} (one per line)\n");
+T("    exit(2) follows a bad option\n");
+}

@@ -175,3 +175,15 @@ namespace Accounting.Core
         }
     }
 }
+
+sealed class LedgerLock : IDisposable
+{
+    private readonly IntPtr handle;
+
+    ~LedgerLock()
+    {
+        Release(handle);
+    }
+
+    public void Dispose() => Release(handle);
+}

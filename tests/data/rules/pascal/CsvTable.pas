@@ -235,4 +235,9 @@ begin
       Inc(Result);
 end;
 
+generic class function TCsvTable.Pick<T>(const Cells: array of T; Index: Integer): T;
+begin
+  Result := Cells[Index];
+end;
+
 end.

@@ -1,0 +1,330 @@
+#!/usr/bin/env python3
+"""Measures the default rule sets on real source against Universal Ctags.
+
+tests/data/corpus holds one folder per rule set (named after the set) with
+files taken from Debian packages (tools/fetch-rule-corpus.sh). For every file
+the oracle's name of a line is the name of the nearest counted definition that
+ctags reports at or above it (COUNTED below says which tag kinds count); the
+rule set's name of a line comes from the module's own scan, through
+skerrow-regex, as tools/check-rules.py does it.
+
+Prints per set the share of non-empty lines on which both agree, the ceiling
+(the agreement of the best rule that sees one line at a time: one that marks
+exactly the lines ctags tags, when the name stands on that line and the same
+text is not also a plain line elsewhere), and the main kinds of disagreement
+with an example each. Exits 1 when a set falls below its floor in
+tests/data/corpus/floors.tsv.
+
+  tools/check-rule-corpus.py [--engine COMMAND] [--ctags COMMAND] [--corpus DIR] [SET ...]
+
+With --corpus, DIR holds one folder per set name (for instance DIR/Python/)
+with your own files; the figures are printed and no floor applies.
+"""
+
+import argparse
+import collections
+import importlib.util
+import os
+import re
+import shlex
+import subprocess
+import sys
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+CORPUS_DIR = os.path.join(ROOT, 'tests', 'data', 'corpus')
+FLOORS = os.path.join(CORPUS_DIR, 'floors.tsv')
+
+_spec = importlib.util.spec_from_file_location('check_rules', os.path.join(ROOT, 'tools', 'check-rules.py'))
+check_rules = importlib.util.module_from_spec(_spec)
+_spec.loader.exec_module(check_rules)
+
+# Set name: (ctags language, tag kinds that count as headers). Functions,
+# methods and procedures always count; classes, modules, interfaces and the
+# like only where the set's header pattern names them too.
+COUNTED = {
+    'Ada': ('Ada', {'subprogram', 'task', 'entry'}),
+    'C': ('C', {'function'}),
+    'C++': ('C++', {'function'}),
+    'C#': ('C#', {'method'}),
+    'Clojure': ('Clojure', {'function'}),
+    'Common Lisp': ('Lisp', {'function', 'macro'}),
+    'Emacs Lisp': ('EmacsLisp', {'function', 'macro', 'subst', 'minorMode', 'derivedMode'}),
+    'Fortran': ('Fortran', {'subroutine', 'function', 'program'}),
+    'Go': ('Go', {'func'}),
+    'Java': ('Java', {'method'}),
+    'JavaScript': ('JavaScript', {'function', 'method', 'class', 'generator', 'getter', 'setter'}),
+    'Lua': ('Lua', {'function'}),
+    'MATLAB': ('MatLab', {'function'}),
+    'Markdown': ('Markdown', {'chapter', 'section', 'subsection', 'subsubsection',
+                              'l4subsection', 'l5subsection'}),
+    'PHP': ('PHP', {'function', 'class', 'interface', 'trait', 'enum'}),
+    'Pascal': ('Pascal', {'function', 'procedure'}),
+    'Perl': ('Perl', {'subroutine'}),
+    'Python': ('Python', {'function', 'member', 'class'}),
+    'Ruby': ('Ruby', {'method', 'singletonMethod', 'class', 'module'}),
+    'Rust': ('Rust', {'function', 'method', 'macro'}),
+    'SQL': ('SQL', {'function', 'procedure', 'trigger'}),
+    'Scheme': ('Scheme', {'function'}),
+    'Shell': ('Sh', {'function'}),
+    'TypeScript': ('TypeScript', {'function', 'method', 'class', 'interface', 'enum', 'namespace', 'generator'}),
+}
+
+# Languages where a method line ending in ";" has no body: an interface or
+# abstract method, a trait's required method. ctags tags these like
+# definitions, but no code lies below them, so they count as declarations.
+BODILESS_WITH_SEMICOLON = {'C#', 'Java', 'Rust', 'TypeScript', 'PHP', 'C', 'C++'}
+
+# Lines ctags takes for definitions that are none: Pascal procedure types
+# ("TCallback = procedure(...)").
+NOT_DEFINITIONS = {'Pascal': re.compile(rb'=\s*(procedure|function)\b', re.I)}
+
+PASCAL_IMPLEMENTATION = re.compile(rb'\s*implementation\b', re.I)
+
+TYPE_PARAMETERS = re.compile(rb'(?<=\w)<[^<>]*>$')
+
+SEPARATORS = re.compile(rb'::|\.|:|#|->')
+# ctags makes up names for anonymous functions; no rule could show them, and the
+# line belongs to the enclosing named function as far as a reader is concerned.
+ANONYMOUS = (b'AnonymousFunction', b'__anon')
+ESCAPE = re.compile(rb'\\x([0-9a-fA-F]{2})')  # ctags escapes some leading characters
+
+
+class Problem(Exception):
+    pass
+
+
+def ctags_tags(ctags, language, path, kinds):
+    """{line index: names} of the counted definitions ctags finds in one file;
+    the names are the plain and the scope-qualified form."""
+    cmd = shlex.split(ctags) + ['-f', '-', '--excmd=number', '--fields=+K', '--extras=+q',
+                                '--sort=no', '--language-force=' + language, path]
+    proc = subprocess.run(cmd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=120)
+    if proc.returncode != 0:
+        raise Problem('ctags failed on %s: %s' % (path, proc.stderr.decode('latin-1').strip()))
+    with open(path, 'rb') as f:
+        text = f.read().split(b'\n')
+    tags = {}
+    first_body = declarations_end(language, text)
+    for row in proc.stdout.split(b'\n'):
+        fields = row.split(b'\t')
+        if len(fields) < 4 or not fields[2].endswith(b';"'):
+            continue
+        if fields[3].decode('latin-1') not in kinds or fields[0].startswith(ANONYMOUS):
+            continue
+        line = int(fields[2][:-2]) - 1
+        if line < first_body:
+            continue
+        if language in BODILESS_WITH_SEMICOLON and line < len(text) and text[line].rstrip().endswith(b';'):
+            continue
+        if language in NOT_DEFINITIONS and line < len(text) and NOT_DEFINITIONS[language].search(text[line]):
+            continue
+        name = ESCAPE.sub(lambda m: bytes([int(m.group(1), 16)]), fields[0])
+        if language == 'Sh' and name.endswith(b'='):
+            continue  # ctags reads the array assignment "dirs=()" as a function "dirs="
+        names = tags.setdefault(line, [])
+        if name not in names:
+            names.append(name)
+    return tags
+
+
+def declarations_end(language, text):
+    """The first line that may hold a definition: in a Pascal unit, routines
+    above "implementation" are the interface's declarations, which ctags
+    tags like bodies."""
+    if language != 'Pascal':
+        return 0
+    for n, line in enumerate(text):
+        if PASCAL_IMPLEMENTATION.match(line):
+            return n
+    return 0
+
+
+def last_part(name):
+    return SEPARATORS.split(name)[-1] if name else name
+
+
+def agree_one(rule_name, oracle_name):
+    # ctags writes "operator &" where the source has "operator&", and leaves
+    # out the type parameters that a set may show ("From<T>").
+    rule_name, oracle_name = rule_name.replace(b' ', b''), oracle_name.replace(b' ', b'')
+    if not rule_name.endswith(b'...'):
+        rule_name = TYPE_PARAMETERS.sub(b'', rule_name)
+    if rule_name == oracle_name or check_rules.shorten(oracle_name) == rule_name:
+        return True
+    if rule_name.endswith(b'...'):
+        # A cut name may have lost the scope that ctags puts in front too.
+        stem, at = rule_name[:-3], oracle_name.find(rule_name[:-3])
+        if stem and (at == 0 or (at > 0 and oracle_name[at - 1:at] in b':.')):
+            return True
+    return bool(oracle_name) and last_part(rule_name) == last_part(oracle_name)
+
+
+def agree(rule_name, oracle_names):
+    if not oracle_names:
+        return rule_name == b''
+    return any(agree_one(rule_name, name) for name in oracle_names)
+
+
+def rule_scan(rule, lines, engine):
+    """(name per line, header line indices) as the module's scan gives them."""
+    subjects = [line for line in lines if line]
+    ignored = check_rules.run_engine(engine, rule['Ignore'], subjects) if rule['Ignore'] else [None] * len(subjects)
+    matched = check_rules.run_engine(engine, rule['Match'], subjects)
+    names, headers, current, k = [], set(), b'', 0
+    for n, line in enumerate(lines):
+        if line:
+            regs = matched[k]
+            if ignored[k] is None and regs is not None:
+                g = rule['RegNum']
+                start, end = regs[g] if g < len(regs) else (-1, -1)
+                current = check_rules.shorten(line[start:end] if end - start > 0 else b'')
+                headers.add(n)
+            k += 1
+        names.append(current)
+    return names, headers
+
+
+def carry(lines, tags, current):
+    names = []
+    for n in range(len(lines)):
+        current = tags.get(n, current)
+        names.append(current)
+    return names
+
+
+def best_line_rule(files):
+    """Tags that a rule seeing one line at a time can reproduce: the name must
+    stand on the line, and a text that is also a plain line elsewhere is
+    decided by its majority."""
+    votes = collections.defaultdict(collections.Counter)
+    for lines, tags in files:
+        for n, line in enumerate(lines):
+            if not line:
+                continue
+            names = tuple(name for name in tags.get(n, []) if last_part(name) in line)
+            votes[line.strip()][names or None] += 1
+    result = []
+    for lines, tags in files:
+        chosen = {}
+        for n, line in enumerate(lines):
+            if line:
+                names = votes[line.strip()].most_common(1)[0][0]
+                if names is not None:
+                    chosen[n] = names[0]
+        result.append(chosen)
+    return result
+
+
+def classify(n, rule_headers_upto, tags_upto):
+    r, t = rule_headers_upto, tags_upto
+    if r is None and t is None:
+        return None
+    if t is None or (r is not None and r > t):
+        return 'header ctags does not see', r
+    if r is None or t > r:
+        return 'definition the set misses', t
+    return 'wrong name', t
+
+
+def measure(set_name, rule, folder, engine, ctags):
+    language, kinds = COUNTED[set_name]
+    files, total, hits = [], 0, 0
+    kinds_seen = collections.Counter()
+    examples = {}
+    for file_name in sorted(os.listdir(folder)):
+        path = os.path.join(folder, file_name)
+        with open(path, 'rb') as f:
+            lines = f.read().replace(b'\r\n', b'\n').split(b'\n')
+        if lines and lines[-1] == b'':
+            lines.pop()
+        tags = ctags_tags(ctags, language, path, kinds)
+        files.append((lines, tags))
+        oracle = carry(lines, tags, [])
+        names, headers = rule_scan(rule, lines, engine)
+        last_rule = last_tag = None
+        for n, line in enumerate(lines):
+            last_rule = n if n in headers else last_rule
+            last_tag = n if n in tags else last_tag
+            if not line:
+                continue
+            total += 1
+            if agree(names[n], oracle[n]):
+                hits += 1
+                continue
+            kind, at = classify(n, last_rule, last_tag)
+            kinds_seen[kind] += 1
+            if kind not in examples:
+                examples[kind] = '%s:%d: set "%s", ctags "%s" | %s' % (
+                    file_name, at + 1, names[at].decode('latin-1'), b' or '.join(oracle[at]).decode('latin-1'),
+                    lines[at].decode('latin-1').strip()[:100])
+    ceiling_hits = 0
+    for (lines, tags), chosen in zip(files, best_line_rule(files)):
+        oracle, best = carry(lines, tags, []), carry(lines, chosen, b'')
+        ceiling_hits += sum(1 for n, line in enumerate(lines) if line and agree(best[n], oracle[n]))
+    return total, hits, ceiling_hits, kinds_seen, examples
+
+
+def read_floors(path):
+    floors = {}
+    with open(path, encoding='utf-8') as f:
+        for row in f:
+            if row.startswith('#') or not row.strip():
+                continue
+            fields = row.rstrip('\n').split('\t')
+            floors[fields[0]] = float(fields[1])
+    return floors
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.split('\n')[0])
+    ap.add_argument('--engine', help='pattern tester command (default: newest build)')
+    ap.add_argument('--ctags', default='ctags', help='Universal Ctags command')
+    ap.add_argument('--corpus', help='folder with one sub-folder of files per set name '
+                    '(default: the shipped corpus; floors apply only to it)')
+    ap.add_argument('--floors', help='floors file (default: tests/data/corpus/floors.tsv '
+                    'for the shipped corpus, none for another)')
+    ap.add_argument('only', nargs='*', help='set names to measure')
+    args = ap.parse_args()
+    engine = check_rules.find_engine(args.engine)
+    rules = {}
+    for path in sorted(os.listdir(check_rules.SETS_DIR)):
+        rule = check_rules.read_fragment(os.path.join(check_rules.SETS_DIR, path))
+        rules[rule['name']] = rule
+    corpus = args.corpus or CORPUS_DIR
+    floors_path = args.floors or (FLOORS if corpus == CORPUS_DIR else None)
+    floors = read_floors(floors_path) if floors_path else None
+    failures = 0
+    for set_name in sorted(os.listdir(corpus), key=str.lower):
+        folder = os.path.join(corpus, set_name)
+        if not os.path.isdir(folder) or (args.only and set_name not in args.only):
+            continue
+        if set_name not in rules or set_name not in COUNTED:
+            print('corpus: %s: no such rule set or no tag kinds for it' % set_name)
+            failures += 1
+            continue
+        try:
+            total, hits, ceiling, kinds, examples = measure(set_name, rules[set_name], folder, engine, args.ctags)
+        except (Problem, check_rules.Problem, subprocess.TimeoutExpired) as p:
+            print('corpus: %s: %s' % (set_name, p))
+            failures += 1
+            continue
+        pct, ceil_pct = 100.0 * hits / total, 100.0 * ceiling / total
+        floor = floors.get(set_name) if floors is not None else None
+        verdict = ''
+        if floors is None:
+            pass
+        elif floor is None:
+            verdict = '  NO FLOOR'
+            failures += 1
+        elif pct + 1e-9 < floor:
+            verdict = '  BELOW FLOOR %.1f%%' % floor
+            failures += 1
+        print('corpus: %s %d/%d (%.1f%%), line-rule ceiling %.1f%%, floor %s%s' %
+              (set_name, hits, total, pct, ceil_pct, '-' if floor is None else '%.1f%%' % floor, verdict))
+        for kind, count in kinds.most_common(3):
+            print('  %d lines: %s, e.g. %s' % (count, kind, examples[kind]))
+    return 1 if failures else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
