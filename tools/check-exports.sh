@@ -8,16 +8,16 @@ set -eu
 dll=$1
 machine=${2:-i386}
 case $machine in
-  i386) objdump=i686-w64-mingw32-objdump ;;
-  x86-64) objdump=x86_64-w64-mingw32-objdump ;;
+  i386 | x86-64) ;;
   *) echo "usage: $0 DLL [i386|x86-64]" >&2; exit 2 ;;
 esac
-format=$("$objdump" -f "$dll" | sed -n 's/.*file format //p')
+# Debian's own objdump reads both PE formats; each MinGW one only its own.
+format=$(objdump -f "$dll" | sed -n 's/.*file format //p')
 if [ "$format" != "pei-$machine" ]; then
   echo "file format is '$format', expected 'pei-$machine'"
   exit 1
 fi
-dump=$("$objdump" -p "$dll")
+dump=$(objdump -p "$dll")
 names=$(printf '%s\n' "$dump" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
   sed -n 's/^\s*\[ *[0-9]*\] //p' | sort | tr '\n' ' ')
 expected="Configure GetPluginInfo OpenPlugin SetStartupInfo "
