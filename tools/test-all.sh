@@ -195,7 +195,7 @@ else
   # What only the 32-bit DLL can show, read from the file: machine type,
   # exports by bare name, imports, and the shipped archive's layout.
   stage "win32 DLL and package checked without running them" \
-    ctest --preset win32 -R '^(dll_exports|package_layout|merge_rules)$'
+    ctest --preset win32 -R '^(dll_exports|dll_machine_checked|package_layout|merge_rules)$'
   for name in "win32 tests (Wine)" "native and win32 runs compared" \
     "suite from the package (Wine)"; do
     not_run "$name" "$no32_reason"
