@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 """Runs every end-to-end scenario twice, with the native skerrow-host and with
-the win32 skerrow-host.exe under Wine (tests/e2e/run_scenario.py drives both),
-and fails on any difference between the two runs' screens, snaps, cursor
-lines, exit codes, traces and saved registries.
+the Windows skerrow-host.exe under Wine (tests/e2e/run_scenario.py drives
+both), and fails on any difference between the two runs' screens, snaps,
+cursor lines, exit codes, traces and saved registries.
 
-  tools/compare-builds.py [--native DIR] [--win32 DIR] [--work DIR]
-                          [--jobs N] [SCENARIO...]
+  tools/compare-builds.py [--windows win32|win64] [--native DIR] [--win32 DIR]
+                          [--work DIR] [--jobs N] [SCENARIO...]
 
-DIR are the builds' bin folders (default build/native/bin, build/win32/bin);
-SCENARIO files default to every tests/e2e/**/*.scenario. A scenario's own
+--windows picks the Windows build and its Wine (default win32: the 32-bit
+build under 32-bit Wine; win64: the 64-bit build under 64-bit Wine). DIR are
+the builds' bin folders (default build/native/bin and build/win32/bin or
+build/win64/bin); SCENARIO files default to every tests/e2e/**/*.scenario. A scenario's own
 expectations are the business of ctest: here a run that misses them is
 reported, but only a difference between the builds fails.
 
@@ -101,12 +103,13 @@ def registry_values(path):
 
 
 def run_one(build, scenario, args, work):
-    bin_dir = args.native if build == "native" else args.win32
-    host = os.path.join(bin_dir, "skerrow-host" + (".exe" if build == "win32" else ""))
+    windows = build != "native"
+    bin_dir = args.win32 if windows else args.native
+    host = os.path.join(bin_dir, "skerrow-host" + (".exe" if windows else ""))
     command = [sys.executable, os.path.join(ROOT, "tests", "e2e", "run_scenario.py"),
                "--host", host, "--build", build, "--source", ROOT, "--work", work,
                "--save-output", scenario]
-    if build == "win32":
+    if windows:
         command[4:4] = ["--wine", os.path.join(ROOT, "tools", "wine-run.sh")]
     output = os.path.join(work, "output.txt")
     if os.path.exists(output):
@@ -118,7 +121,7 @@ def run_one(build, scenario, args, work):
     result = {"passed": run.returncode == 0, "report": report, "seconds": time.time() - started,
               "skipped": "build only: skipped" in report}
     norm = Normaliser({"source": ROOT, "work": os.path.abspath(work),
-                       "bin": os.path.abspath(bin_dir)}, build == "win32")
+                       "bin": os.path.abspath(bin_dir)}, windows)
     if os.path.exists(output):
         with open(output, encoding="utf-8", errors="replace") as f:
             result["output"] = [norm.row(l) for l in f.read().split("\n")]
@@ -142,11 +145,11 @@ def run_one(build, scenario, args, work):
     return result
 
 
-def differences(native, win32):
+def differences(native, win32, windows):
     found = []
     for part in ("output", "trace", "registry"):
         if native[part] != win32[part]:
-            diff = list(difflib.unified_diff(native[part], win32[part], "native", "win32",
+            diff = list(difflib.unified_diff(native[part], win32[part], "native", windows,
                                              lineterm="", n=1))
             shown = diff[:40] + (["... (%d more diff lines)" % (len(diff) - 40)]
                                  if len(diff) > 40 else [])
@@ -156,12 +159,14 @@ def differences(native, win32):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--windows", choices=("win32", "win64"), default="win32")
     parser.add_argument("--native", default=os.path.join(ROOT, "build", "native", "bin"))
-    parser.add_argument("--win32", default=os.path.join(ROOT, "build", "win32", "bin"))
+    parser.add_argument("--win32", help="the Windows build's bin folder")
     parser.add_argument("--work", default=os.path.join(ROOT, "build", "compare-builds"))
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("scenarios", nargs="*")
     a = parser.parse_args()
+    a.win32 = a.win32 or os.path.join(ROOT, "build", a.windows, "bin")
     a.native, a.win32 = os.path.abspath(a.native), os.path.abspath(a.win32)
     scenarios = [s if os.path.exists(s) else
                  os.path.join(ROOT, "tests", "e2e", re.sub(r"(\.scenario)?$", ".scenario", s, 1))
@@ -180,7 +185,10 @@ def main():
     # runs for the prefix, that one serves.
     # A prefix of its own: other Wine runs on the machine (ctest, a second
     # checkout's tests) would replace HKCU\Software\Far under a run.
-    os.environ.setdefault("SKERROW_WINEPREFIX", os.path.join(ROOT, "build", "wineprefix-suite"))
+    # Each Windows build has its Wine and so its prefix.
+    os.environ["SKERROW_WINE_ARCH"] = a.windows
+    os.environ.setdefault("SKERROW_WINEPREFIX", os.path.join(
+        ROOT, "build", "wineprefix-suite" if a.windows == "win32" else "wineprefix64-suite"))
     env = dict(os.environ)
     env["WINEPREFIX"] = env["SKERROW_WINEPREFIX"]
     quiet = {"env": env, "stdin": subprocess.DEVNULL, "stdout": subprocess.DEVNULL,
@@ -188,23 +196,23 @@ def main():
     if not os.path.exists(os.path.join(env["WINEPREFIX"], "system.reg")):
         subprocess.run(["bash", os.path.join(ROOT, "tools", "wine-run.sh"), "cmd", "/c", "exit"],
                        **quiet)
-        subprocess.run(["wineserver", "-w"], **quiet)
-    subprocess.run(["wineserver", "-p30"], **quiet)
+        subprocess.run(["timeout", "120", "wineserver", "-w"], **quiet)
+    subprocess.run(["timeout", "30", "wineserver", "-p30"], **quiet)
 
-    wine_lock = threading.Lock()  # one Wine registry for all win32 runs
+    wine_lock = threading.Lock()  # one Wine registry for all Windows runs
 
     def compare(scenario):
         name = os.path.relpath(scenario, os.path.join(ROOT, "tests", "e2e"))
         name = re.sub(r"\.scenario$", "", name)
-        # Both runs in one scratch folder, kept afterwards as native/ and win32/.
+        # Both runs in one scratch folder, kept afterwards as native/ and win32/ (or win64/).
         base = os.path.join(os.path.abspath(a.work), name)
         shutil.rmtree(base, ignore_errors=True)
         run = os.path.join(base, "run")
         native = run_one("native", scenario, a, run)
         os.rename(run, os.path.join(base, "native"))
         with wine_lock:
-            win32 = run_one("win32", scenario, a, run)
-        os.rename(run, os.path.join(base, "win32"))
+            win32 = run_one(a.windows, scenario, a, run)
+        os.rename(run, os.path.join(base, a.windows))
         return name, native, win32
 
     started = time.time()
@@ -215,8 +223,8 @@ def main():
                 skipped += 1
                 print("skipped %s (one build only)" % name)
                 continue
-            found = differences(native, win32)
-            for build, r in (("native", native), ("win32", win32)):
+            found = differences(native, win32, a.windows)
+            for build, r in (("native", native), (a.windows, win32)):
                 if not r["passed"]:
                     print("note: %s misses its expectations in the %s build" % (name, build))
             if found:

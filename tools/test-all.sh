@@ -1,11 +1,80 @@
 #!/usr/bin/env bash
 # The one test command: installs what a fresh Debian machine lacks, builds the
-# native and win32 presets, runs every test natively and under Wine, fuzzes the
-# pattern engine for a bounded time, and ends non-zero when anything failed.
+# native and Windows presets, runs every test natively and under Wine, fuzzes
+# the pattern engine for a bounded time, prints a summary of every stage with
+# its duration and ends non-zero when a stage that ran failed.
+#
+# It first finds out whether this machine can execute 32-bit programs. Where
+# it can, the win32 build's tests run under 32-bit Wine; the win64 stages only
+# run with SKERROW_WIN64=1, as they double the Wine time. Where it cannot,
+# the win32 build is still compiled (its structure layouts are checked at
+# compile time) and its DLL inspected without running it, and the win64 build
+# takes the 32-bit stages' place under 64-bit Wine. A stage that did not run is
+# listed with its reason and never counted as passed.
+#
+#   SKERROW_ASSUME_NO_32BIT=1  act as on a machine without 32-bit support
+#   SKERROW_WIN64=1            run the win64 stages where 32-bit Wine runs too
+#   SKERROW_FUZZ_SECONDS=N     fuzzing time (default 60)
 set -u
 cd "$(dirname "$0")/.."
 root=$(pwd)
 log() { printf '\n== %s\n' "$*"; }
+
+# --- stages and the summary ------------------------------------------------
+
+summary_lines=()
+notes=()
+passed=0
+failed=0
+skipped=0
+
+duration() { printf '%dm%02ds' $(($1 / 60)) $(($1 % 60)); }
+
+# stage NAME COMMAND...: runs COMMAND and records how it went and how long.
+stage() {
+  local name=$1 started=$SECONDS
+  shift
+  log "$name"
+  if "$@"; then
+    passed=$((passed + 1))
+    summary_lines+=("passed   $name  $(duration $((SECONDS - started)))")
+    return 0
+  fi
+  failed=$((failed + 1))
+  summary_lines+=("FAILED   $name  $(duration $((SECONDS - started)))")
+  return 1
+}
+
+# not_run NAME REASON
+not_run() {
+  skipped=$((skipped + 1))
+  summary_lines+=("not run  $1: $2")
+}
+
+print_summary() {
+  log "summary"
+  printf '%s\n' "${summary_lines[@]}"
+  [ ${#notes[@]} -gt 0 ] && printf '%s\n' "${notes[@]}"
+  echo "total $(duration "$SECONDS")"
+  echo "stages: $passed passed, $failed failed, $skipped skipped"
+}
+
+# --- the machine -----------------------------------------------------------
+
+# The Unix locales the Wine runs use: Wine's default here and every
+# "== locale" of a scenario.
+wine_locales() {
+  {
+    echo ru_RU.UTF-8
+    sed -n 's/^== locale  *\([^ ]*\).*/\1/p' tests/e2e/*/*.scenario
+  } | sort -u
+}
+
+locale_present() {
+  local want
+  want=$(echo "$1" | tr 'A-Z' 'a-z' | tr -d '-')
+  locale -a 2>/dev/null | tr 'A-Z' 'a-z' | tr -d '-' | grep -qx "$want"
+}
 
 install_packages() {
   local need=()
@@ -23,53 +92,145 @@ install_packages() {
   [ -f /usr/include/pcre2.h ] || need+=(libpcre2-dev)
   ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 ||
     need+=(libclang-rt-14-dev)
-  command -v wine >/dev/null || need+=(wine)
-  dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine32:i386)
   command -v locale-gen >/dev/null || need+=(locales)
+  command -v wine >/dev/null || need+=(wine)
+  if [ $run_win32 = 1 ]; then
+    dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine32:i386)
+  fi
+  if [ $run_win64 = 1 ]; then
+    command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-x86-64)
+    [ -x /usr/lib/wine/wine64 ] || need+=(wine64)
+  fi
   if [ ${#need[@]} -gt 0 ]; then
     log "installing: ${need[*]}"
-    dpkg --print-foreign-architectures | grep -q i386 || dpkg --add-architecture i386
+    if [ $run_win32 = 1 ]; then
+      dpkg --print-foreign-architectures | grep -q i386 || dpkg --add-architecture i386
+    fi
     apt-get update -q >/dev/null
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${need[@]}" >/dev/null || return 1
   fi
-  # Wine takes its code pages from the locale: ru_RU gives OEM 866 and ANSI 1251.
-  if ! locale -a 2>/dev/null | grep -qi '^ru_RU.utf8$'; then
-    sed -i 's/^# *ru_RU.UTF-8 UTF-8/ru_RU.UTF-8 UTF-8/' /etc/locale.gen
-    grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' >> /etc/locale.gen
+  # Wine takes its code pages from the locale: ru_RU gives OEM 866 and ANSI
+  # 1251, en_US OEM 437 and ANSI 1252.
+  local name generate=0
+  for name in $(wine_locales); do
+    locale_present "$name" && continue
+    sed -i "s/^# *$name UTF-8/$name UTF-8/" /etc/locale.gen
+    grep -q "^$name UTF-8" /etc/locale.gen || echo "$name UTF-8" >>/etc/locale.gen
+    generate=1
+  done
+  if [ $generate = 1 ]; then
     locale-gen >/dev/null || return 1
   fi
 }
 
-failed=()
-step() {
-  local name=$1
-  shift
-  log "$name"
-  if "$@"; then return 0; fi
-  failed+=("$name")
-  return 1
+# Adds a note on the code pages of a Wine stage's runs: unit tests run under
+# Wine's default locale, scenarios under their "== locale" or the default.
+# code_pages_note STAGE ARCH SCENARIO...
+code_pages_note() {
+  local stage=$1 arch=$2 exe=$root/build/$2/bin/code-pages.exe
+  shift 2
+  local name count pages parts=()
+  for name in $(wine_locales); do
+    count=$(grep -l "^== locale  *$name\b" "$@" | wc -l)
+    if [ "$name" = ru_RU.UTF-8 ]; then
+      count=$((count + $(grep -L '^== locale' "$@" | wc -l)))
+      name="$name (default)"
+    fi
+    pages=$(SKERROW_WINE_ARCH=$arch SKERROW_WINE_LOCALE=$name SKERROW_WINE_TIMEOUT=120 \
+      tools/wine-run.sh "$exe" 2>/dev/null </dev/null | tr -d '\r')
+    [ -n "$pages" ] || pages="code pages unknown (code-pages.exe did not run)"
+    parts+=("$name $pages: $count scenarios")
+  done
+  local joined
+  joined=$(printf '%s; ' "${parts[@]}")
+  notes+=("code pages  $stage: ${joined%; }")
 }
 
-step "packages" install_packages || exit 1
+# --- the stages ------------------------------------------------------------
 
-step "native build" bash -c 'cmake --preset native >/dev/null && cmake --build --preset native'
-step "native tests" ctest --preset native -j2
-# ctest keeps a passing test's output to itself; the hit rates are wanted.
-step "rule-set hit rates" bash -c 'set -o pipefail; build/native/bin/data_tests \
-  --gtest_filter=RulesTest.EverySampleLineCarriesItsExpectedName | grep "^rules:"'
-step "win32 build" bash -c 'cmake --preset win32 >/dev/null && cmake --build --preset win32'
-step "win32 tests (Wine)" ctest --preset win32 -j2
-# The same scenarios on both builds must give the same screens and traces.
-step "native and win32 runs compared" python3 tools/compare-builds.py
-step "suite from the package (Wine)" tools/test-package.sh
-if [ -x tools/fuzz.sh ]; then
-  step "fuzzing" tools/fuzz.sh "${SKERROW_FUZZ_SECONDS:-60}"
+no32_reason=$(tools/probe-32bit.sh)
+if [ -z "$no32_reason" ]; then
+  run_win32=1
+  run_win64=${SKERROW_WIN64:-0}
+  win64_reason="they add about 15 minutes to the 32-bit stages; SKERROW_WIN64=1 runs them"
+else
+  run_win32=0
+  run_win64=1
 fi
-command -v wineserver >/dev/null && WINEPREFIX=$root/build/wineprefix wineserver -k 2>/dev/null
+log "32-bit programs: ${no32_reason:-this machine executes them}"
 
-log "summary"
-if [ ${#failed[@]} -gt 0 ]; then
-  echo "failed: ${failed[*]}"
+if ! stage "packages" install_packages; then
+  print_summary
   exit 1
 fi
-echo "all steps passed"
+
+stage "native build" bash -c 'cmake --preset native >/dev/null && cmake --build --preset native'
+stage "native tests" ctest --preset native -j2
+# ctest keeps a passing test's output to itself; the hit rates are wanted.
+stage "rule-set hit rates" bash -c 'set -o pipefail; timeout 300 build/native/bin/data_tests \
+  --gtest_filter=RulesTest.EverySampleLineCarriesItsExpectedName | grep "^rules:"'
+if [ -x tools/check-rule-corpus.sh ]; then
+  stage "rule sets on real source" timeout 1200 tools/check-rule-corpus.sh
+else
+  not_run "rule sets on real source" "tools/check-rule-corpus.sh is not there yet"
+fi
+
+# Compiling the win32 build checks the host's 32-bit structure layouts. Where
+# its tests cannot run, the DLL is all that is built.
+win32_targets=()
+[ $run_win32 = 1 ] || win32_targets=(--target skerrow)
+stage "win32 build" bash -c 'cmake --preset win32 >/dev/null && cmake --build --preset win32 "$@"' \
+  _ "${win32_targets[@]}"
+scenarios=(tests/e2e/*/*.scenario)
+suite=(tests/e2e/suite/*.scenario)
+if [ $run_win32 = 1 ]; then
+  code_pages_note "win32 tests (Wine)" win32 "${scenarios[@]}"
+  stage "win32 tests (Wine)" ctest --preset win32 -j2
+  # The same scenarios on both builds must give the same screens and traces.
+  code_pages_note "native and win32 runs compared" win32 "${scenarios[@]}"
+  stage "native and win32 runs compared" python3 tools/compare-builds.py
+  code_pages_note "suite from the package (Wine)" win32 "${suite[@]}"
+  stage "suite from the package (Wine)" tools/test-package.sh
+else
+  # What only the 32-bit DLL can show, read from the file: machine type,
+  # exports by bare name, imports, and the shipped archive's layout.
+  stage "win32 DLL and package checked without running them" \
+    ctest --preset win32 -R '^(dll_exports|dll_machine_checked|package_layout|merge_rules)$'
+  for name in "win32 tests (Wine)" "native and win32 runs compared" \
+    "suite from the package (Wine)"; do
+    not_run "$name" "$no32_reason"
+  done
+fi
+
+win64_stages=("win64 build" "win64 tests (Wine)" "native and win64 runs compared"
+  "suite from the package, 64-bit module (Wine)")
+if [ $run_win64 = 1 ]; then
+  if stage "win64 build" bash -c 'cmake --preset win64 >/dev/null && cmake --build --preset win64'; then
+    code_pages_note "win64 tests (Wine)" win64 "${scenarios[@]}"
+    stage "win64 tests (Wine)" ctest --preset win64 -j2
+    code_pages_note "native and win64 runs compared" win64 "${scenarios[@]}"
+    stage "native and win64 runs compared" python3 tools/compare-builds.py --windows win64
+    code_pages_note "suite from the package, 64-bit module (Wine)" win64 "${suite[@]}"
+    stage "suite from the package, 64-bit module (Wine)" tools/test-package.sh --windows win64
+  else
+    for name in "${win64_stages[@]:1}"; do not_run "$name" "the win64 build failed"; done
+  fi
+else
+  for name in "${win64_stages[@]}"; do not_run "$name" "$win64_reason"; done
+fi
+
+if [ -x tools/fuzz.sh ]; then
+  fuzz_seconds=${SKERROW_FUZZ_SECONDS:-60}
+  stage "fuzzing" timeout $((fuzz_seconds + 900)) tools/fuzz.sh "$fuzz_seconds"
+else
+  not_run "fuzzing" "tools/fuzz.sh is missing"
+fi
+
+for prefix in wineprefix wineprefix-suite wineprefix64 wineprefix64-suite; do
+  if [ -d "build/$prefix" ] && command -v wineserver >/dev/null; then
+    WINEPREFIX=$root/build/$prefix timeout 30 wineserver -k 2>/dev/null
+  fi
+done
+
+print_summary
+[ $failed -eq 0 ]

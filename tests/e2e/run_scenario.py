@@ -27,7 +27,7 @@ A scenario file is a list of sections, each opened by a line "== NAME":
   == no trace        JSON objects no call of the trace may contain
   == registry after  lines the saved registry file must contain
   == exit            the expected exit code (default 0)
-  == only native|win32   run the scenario in one build only
+  == only native|win32|win64   run the scenario in one build only
   == import FILE     a .reg file merged into the registry before the run:
                      "rules" means the shipped rule sets (--rules, or
                      data/rules/sets/*.reg merged by tools/merge-rules.sh),
