@@ -36,7 +36,7 @@ bool PatternObject::MatchRange(const char* start, const char* rangeStart, const 
   textEnd = rangeEnd;
   groups = matchGroups;
   unsigned char saved = anchored;
-  if (anchoring >= 0) anchored = anchoring ? 1 : 0;
+  if (anchoring != -1) anchored = anchoring ? 1 : 0;
   bool found = RunMatch(start);
   anchored = saved;
   return found;
