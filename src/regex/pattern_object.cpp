@@ -33,6 +33,8 @@ PatternObject::PatternObject()
       firstItem(0),
       groups(nullptr),
       groupCount(0),
+      textCut(false),
+      touchedCut(false),
       error(ErrNoPattern),
       stepLimit(0),
       steps(0),
