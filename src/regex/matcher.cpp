@@ -61,6 +61,8 @@ bool PatternObject::RunMatch(const char* start) {
   if (!QuickCheck()) return false;
   for (int g = 0; g < kMaxGroups; ++g) groups->groupStart[g] = groups->groupEnd[g] = -1;
   groups->groupCount = groupCount;
+  // A text without a byte every match needs cannot match: no walk at all.
+  if (prefilterEnabled && !PassesPrefilter(prefilter, ignoreCase, textStart, textEnd)) return false;
   steps = 0;
   gaveUp = false;
   for (const char* position = start;; ++position) {

@@ -7,6 +7,7 @@
 
 #include "regex/compile_error.h"
 #include "regex/pattern_node.h"
+#include "regex/prefilter.h"
 
 enum { kMaxGroups = 16 };
 
@@ -71,6 +72,9 @@ class PatternObject {
   typedef bool (*InterruptCheck)(void* context);
   void SetInterruptCheck(InterruptCheck check, void* context, unsigned long interval);
   bool Interrupted() const { return interrupted; }
+  // For tests and benchmarks only: with the prefilter off every text is
+  // matched in full. Results are the same either way.
+  void SetPrefilterEnabled(bool enabled) { prefilterEnabled = enabled; }
 
  private:
   bool Fail(CompileError reason);
@@ -124,6 +128,8 @@ class PatternObject {
 
   bool textCut;     // the text goes on past textEnd: textEnd is a cut, not its end
   bool touchedCut;  // a walk wanted a byte past the cut (see WalkAround)
+  Prefilter prefilter;
+  bool prefilterEnabled;
   CompileError error;
   unsigned long stepLimit;
   unsigned long steps;
