@@ -9,6 +9,7 @@
 #include <random>
 #include <sstream>
 
+#include "regex/char_set.h"
 #include "regex_test_support.h"
 
 namespace {
@@ -108,5 +109,22 @@ TEST(Prefilter, OnAndOffAgreeOverRandomPatternsAndTexts) {
     std::string text;
     for (int n = random() % 12; n > 0; --n) text += kTextBytes[random() % (sizeof kTextBytes - 1)];
     Compare(pattern, text);
+  }
+}
+
+TEST(Prefilter, IgnoreCaseFindsEitherCaseOfEveryLetter) {
+  for (int byte = 1; byte < 256; ++byte) {
+    for (int other = 1; other < 256; ++other) {
+      if (FoldByte(static_cast<unsigned char>(byte)) != FoldByte(static_cast<unsigned char>(other)))
+        continue;
+      char pattern[] = {'/', 'x', static_cast<char>(byte), '/', 'i', 0};
+      if (byte == '/' || byte == '\\' || byte == '(' || byte == ')' || byte == '[' || byte == ']' ||
+          byte == '{' || byte == '}' || byte == '*' || byte == '+' || byte == '?' || byte == '|' ||
+          byte == '.' || byte == '^' || byte == '$')
+        continue;
+      std::string text = std::string("x") + static_cast<char>(other);
+      SCOPED_TRACE(byte * 256 + other);
+      EXPECT_EQ(RunMatch(pattern, text), "1 0 2");
+    }
   }
 }
