@@ -8,6 +8,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <vector>
 
 #include "regex/char_set.h"
 #include "regex_test_support.h"
@@ -23,22 +24,32 @@ std::string Outcome(PatternObject& object, const std::string& text, int anchorin
   return Registers(groups);
 }
 
-// Compares on and off for one pattern over one text, several ways in.
-void Compare(const std::string& pattern, const std::string& text) {
+void CompareCompiled(PatternObject& on, PatternObject& off, const std::string& text);
+
+// Compares on and off for one pattern over some texts, several ways in.
+void Compare(const std::string& pattern, const std::vector<std::string>& texts) {
   PatternObject on(pattern.c_str()), off(pattern.c_str());
   if (!on.IsPatternValid()) return;
   on.SetStepLimit(kSteps);
   off.SetStepLimit(kSteps);
   off.SetPrefilterEnabled(false);
-  SCOPED_TRACE(pattern + " on \"" + text + "\"");
-  EXPECT_EQ(Outcome(on, text, 0, 0), Outcome(off, text, 0, 0));
-  EXPECT_EQ(Outcome(on, text, 1, text.size() / 2), Outcome(off, text, 1, text.size() / 2));
+  SCOPED_TRACE(pattern);
+  for (const std::string& text : texts) CompareCompiled(on, off, text);
+}
+
+void Compare(const std::string& pattern, const std::string& text) {
+  Compare(pattern, std::vector<std::string>{text});
+}
+
+void CompareCompiled(PatternObject& on, PatternObject& off, const std::string& text) {
+  EXPECT_EQ(Outcome(on, text, 0, 0), Outcome(off, text, 0, 0)) << text;
+  EXPECT_EQ(Outcome(on, text, 1, text.size() / 2), Outcome(off, text, 1, text.size() / 2)) << text;
   std::string line = text.c_str();
   MatchGroups a, b;
   bool foundOn = on.MatchText(line.c_str(), &a), foundOff = off.MatchText(line.c_str(), &b);
-  EXPECT_EQ(foundOn, foundOff);
+  EXPECT_EQ(foundOn, foundOff) << text;
   if (foundOn && foundOff) {
-    EXPECT_EQ(Registers(a), Registers(b));
+    EXPECT_EQ(Registers(a), Registers(b)) << text;
   }
 }
 
@@ -127,4 +138,64 @@ TEST(Prefilter, IgnoreCaseFindsEitherCaseOfEveryLetter) {
       EXPECT_EQ(RunMatch(pattern, text), "1 0 2");
     }
   }
+}
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+std::vector<std::string> Entries(const std::string& dir) {
+  std::vector<std::string> names;
+  if (DIR* folder = opendir(dir.c_str())) {
+    while (dirent* entry = readdir(folder))
+      if (entry->d_name[0] != '.') names.push_back(dir + "/" + entry->d_name);
+    closedir(folder);
+  }
+  return names;
+}
+
+// The value of "Name"="..." in a REGEDIT4 text, unescaped; empty when absent.
+std::string RegString(const std::string& reg, const std::string& name) {
+  size_t at = reg.find("\"" + name + "\"=\"");
+  if (at == std::string::npos) return "";
+  std::string value;
+  for (size_t i = at + name.size() + 4; i < reg.size() && reg[i] != '"'; ++i) {
+    if (reg[i] == '\\' && i + 1 < reg.size()) ++i;
+    value += reg[i];
+  }
+  return value;
+}
+
+}  // namespace
+
+// The shipped rule sets' patterns over the rule samples, line by line.
+TEST(Prefilter, OnAndOffAgreeForTheShippedRulesOnTheirSamples) {
+  std::string root = SKERROW_SOURCE_DIR;
+  std::vector<std::string> lines;
+  for (const std::string& dir : Entries(root + "/tests/data/rules")) {
+    for (const std::string& file : Entries(dir)) {
+      std::stringstream text(ReadFile(file));
+      // Every 8th line keeps the test to a few seconds in a Debug build.
+      int n = 0;
+      for (std::string line; std::getline(text, line);)
+        if (n++ % 8 == 0) lines.push_back(line);
+    }
+  }
+  ASSERT_FALSE(lines.empty());
+  int patterns = 0;
+  for (const std::string& set : Entries(root + "/data/rules/sets")) {
+    std::string reg = ReadFile(set);
+    for (const char* name : {"Match", "Ignore"}) {
+      std::string pattern = RegString(reg, name);
+      if (pattern.empty()) continue;
+      Compare(pattern, lines);
+      ++patterns;
+    }
+  }
+  EXPECT_GT(patterns, 40);
 }
