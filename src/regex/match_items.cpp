@@ -28,9 +28,10 @@ bool ByteMatches(int code, unsigned char byte) {
 
 }  // namespace
 
-// The zero-width items other than the markers, at textPos.
+// The zero-width items other than the markers, at textPos. A cut is not the
+// end of the text: there the byte past it decides.
 bool PatternObject::TestPosition(int code) const {
-  bool atEnd = textPos == textEnd;
+  bool atEnd = textPos == textEnd && !textCut;
   bool atStart = textPos == textStart;
   bool wordHere = !atEnd && InSet(WordSet, static_cast<unsigned char>(*textPos));
   bool wordBefore = !atStart && InSet(WordSet, static_cast<unsigned char>(textPos[-1]));
@@ -53,7 +54,7 @@ bool PatternObject::TestItem(int code) {
   bool zeroWidth = code == ItemTextStart || code == ItemTextEnd ||
                    (code >= ItemWordStart && code <= ItemNotAfterWord);
   if (zeroWidth) return TestPosition(code);
-  if (textPos == textEnd) return false;
+  if (OutOfText()) return false;
   unsigned char byte = static_cast<unsigned char>(*textPos);
   bool matched;
   if (IsLiteralToken(code)) {

@@ -3,7 +3,8 @@
 // found it. Recursion descends into operands and, through RestMatches, into
 // nodes after the current one, so its depth grows with the pattern, never
 // with the text; sequences and owner chains are walked by loops. Nothing is
-// read before textStart or at or after textEnd, and nothing is allocated.
+// read before textStart or at or after textEnd (but the one byte past a cut,
+// by the position tests), and nothing is allocated.
 #include "regex/char_set.h"
 #include "regex/pattern_object.h"
 #include "regex/token_codes.h"
@@ -22,21 +23,31 @@ const char* BoundedEnd(const char* text) {
 }  // namespace
 
 bool PatternObject::MatchText(const char* text, MatchGroups* matchGroups) {
-  if (!text) return false;
-  return MatchRange(text, text, BoundedEnd(text), matchGroups, -1);
+  if (!text || !matchGroups) return false;
+  const char* end = BoundedEnd(text);
+  return Search(text, text, end, *end != '\0', matchGroups, -1);
 }
 
 bool PatternObject::MatchRange(const char* start, const char* rangeStart, const char* rangeEnd,
                                MatchGroups* matchGroups, int anchoring) {
   if (!start || !rangeStart || !rangeEnd || !matchGroups) return false;
   if (rangeEnd < rangeStart || start < rangeStart || start > rangeEnd) return false;
-  if (rangeEnd - rangeStart > kMaxMatchedText) rangeEnd = rangeStart + kMaxMatchedText;
+  bool cut = rangeEnd - rangeStart > kMaxMatchedText;
+  if (cut) rangeEnd = rangeStart + kMaxMatchedText;
   if (start > rangeEnd) return false;
+  return Search(start, rangeStart, rangeEnd, cut, matchGroups, anchoring);
+}
+
+// cut: the text goes on past rangeEnd, so rangeEnd is not its end, and the
+// byte at rangeEnd exists (the position tests read it, nothing consumes it).
+bool PatternObject::Search(const char* start, const char* rangeStart, const char* rangeEnd,
+                           bool cut, MatchGroups* matchGroups, int anchoring) {
   textStart = rangeStart;
   textEnd = rangeEnd;
+  textCut = cut;
   groups = matchGroups;
   unsigned char saved = anchored;
-  if (anchoring >= 0) anchored = anchoring ? 1 : 0;
+  if (anchoring != -1) anchored = anchoring ? 1 : 0;
   bool found = RunMatch(start);
   anchored = saved;
   return found;
@@ -44,11 +55,14 @@ bool PatternObject::MatchRange(const char* start, const char* rangeStart, const 
 
 bool PatternObject::RunMatch(const char* start) {
   interrupted = false;
+  touchedCut = false;
   if (invalid) return false;
   textPos = start;
   if (!QuickCheck()) return false;
   for (int g = 0; g < kMaxGroups; ++g) groups->groupStart[g] = groups->groupEnd[g] = -1;
   groups->groupCount = groupCount;
+  // A text without a byte every match needs cannot match: no walk at all.
+  if (prefilterEnabled && !PassesPrefilter(prefilter, ignoreCase, textStart, textEnd)) return false;
   steps = 0;
   gaveUp = false;
   for (const char* position = start;; ++position) {
@@ -159,7 +173,7 @@ bool PatternObject::MatchNode(const PatternNode* node) {
     case NodeItem: return TestItem(node->operand.value);
     case NodeClass:
     case NodeNegClass: {
-      if (textPos == textEnd) return false;
+      if (OutOfText()) return false;
       bool member = InSet(*node->operand.set, static_cast<unsigned char>(*textPos));
       if (member != (node->kind == NodeClass)) return false;
       ++textPos;
@@ -209,8 +223,13 @@ bool PatternObject::MatchGroup(const PatternNode* node) {
 // Compares length bytes at from with the text at textPos, exactly.
 bool PatternObject::MatchBytes(const char* from, int length) {
   if (length <= 0) return true;  // an empty or reversed capture matches nothing
-  if (textEnd - textPos < length) return false;
-  if (std::memcmp(from, textPos, length) != 0) return false;
+  int available = static_cast<int>(textEnd - textPos);
+  if (std::memcmp(from, textPos, size_t(length < available ? length : available)) != 0)
+    return false;
+  if (available < length) {  // ran into the end: undecided at a cut
+    if (textCut) touchedCut = true;
+    return false;
+  }
   textPos += length;
   return true;
 }
@@ -237,14 +256,36 @@ bool PatternObject::MatchLookBehind(const PatternNode* node, bool negative) {
   const char* start = textPos;
   if (textPos - textStart < node->low) return negative;
   textPos -= node->low;
-  bool walked = WalkOperand(node);
+  bool walked = WalkAround(node, negative);
   textPos = start;
-  return walked != negative;
+  return walked;
 }
 
 bool PatternObject::MatchLookAhead(const PatternNode* node, bool negative) {
   const char* start = textPos;
-  bool walked = WalkOperand(node);
+  bool walked = WalkAround(node, negative);
   textPos = start;
-  return walked != negative;
+  return walked;
+}
+
+// The operand of a look-around, and whether the look-around holds. An
+// operand that failed only for want of the bytes past a cut is undecided: a
+// negative look-around fails then, since the bytes that follow might have
+// matched. The mark stays up for any negation around this one.
+bool PatternObject::WalkAround(const PatternNode* node, bool negative) {
+  bool outerTouched = touchedCut;
+  touchedCut = false;
+  bool walked = WalkOperand(node);
+  bool undecided = !walked && touchedCut;
+  touchedCut = touchedCut || outerTouched;
+  if (!negative) return walked;
+  return !walked && !undecided;
+}
+
+// Whether there is no byte to read at textPos. At a cut the text goes on,
+// so what wanted the byte is marked as undecided.
+bool PatternObject::OutOfText() {
+  if (textPos != textEnd) return false;
+  if (textCut) touchedCut = true;
+  return true;
 }

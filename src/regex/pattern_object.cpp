@@ -33,6 +33,10 @@ PatternObject::PatternObject()
       firstItem(0),
       groups(nullptr),
       groupCount(0),
+      textCut(false),
+      touchedCut(false),
+      prefilter(),
+      prefilterEnabled(true),
       error(ErrNoPattern),
       stepLimit(0),
       steps(0),
@@ -75,6 +79,7 @@ bool PatternObject::CompilePattern(const char* pattern) {
   invalid = 1;
   groupCount = 0;
   firstItem = 0;
+  prefilter.count = 0;
   ReleaseTree();
   ignoreCase = skipBlanks = 0;
   if (!pattern) return Fail(ErrNoPattern);
@@ -94,6 +99,7 @@ bool PatternObject::CompilePattern(const char* pattern) {
   if (result != CompileOk) return Fail(result);
 
   firstItem = FindFirstItem(root);
+  BuildPrefilter(root, &prefilter);
   FreePatternBlock(tokens);
   tokens = nullptr;
   error = CompileOk;

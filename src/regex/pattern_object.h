@@ -7,6 +7,7 @@
 
 #include "regex/compile_error.h"
 #include "regex/pattern_node.h"
+#include "regex/prefilter.h"
 
 enum { kMaxGroups = 16 };
 
@@ -38,9 +39,13 @@ class PatternObject {
   // until a later compilation succeeds.
   bool CompilePattern(const char* pattern);
   bool IsPatternValid() const;
-  // Searches the NUL-terminated text (its first kMaxMatchedText bytes).
+  // Searches the NUL-terminated text (its first kMaxMatchedText bytes). A
+  // longer text is cut, but the cut is not its end: "$" fails there, "\b",
+  // "\B" and "\c" look at the byte past it, and a negative look-around that
+  // would need bytes past it fails.
   bool MatchText(const char* text, MatchGroups* groups);
-  // Searches [textStart, textEnd) from start, which must lie in that range.
+  // Searches [textStart, textEnd) from start, which must lie in that range;
+  // cut as MatchText cuts when longer than kMaxMatchedText.
   // anchoring: -1 the object's own setting, 0 unanchored, else anchored.
   bool MatchRange(const char* start, const char* textStart, const char* textEnd,
                   MatchGroups* groups, int anchoring);
@@ -67,12 +72,18 @@ class PatternObject {
   typedef bool (*InterruptCheck)(void* context);
   void SetInterruptCheck(InterruptCheck check, void* context, unsigned long interval);
   bool Interrupted() const { return interrupted; }
+  // For tests and benchmarks only: with the prefilter off every text is
+  // matched in full. Results are the same either way.
+  void SetPrefilterEnabled(bool enabled) { prefilterEnabled = enabled; }
 
  private:
   bool Fail(CompileError reason);
   bool StopWalking();
   void ReleaseTree();
+  bool Search(const char* start, const char* rangeStart, const char* rangeEnd, bool cut,
+              MatchGroups* matchGroups, int anchoring);
   bool RunMatch(const char* start);
+  bool OutOfText();
   bool QuickCheck() const;
   const char* NextCandidate(const char* position) const;
   bool MatchSequence(const PatternNode* first);
@@ -86,6 +97,7 @@ class PatternObject {
   bool MatchRefBackref(int group);
   bool MatchLookBehind(const PatternNode* node, bool negative);
   bool MatchLookAhead(const PatternNode* node, bool negative);
+  bool WalkAround(const PatternNode* node, bool negative);
   bool WalkOperand(const PatternNode* node);
   bool MatchStar(const PatternNode* node);
   bool MatchPlus(const PatternNode* node);
@@ -114,6 +126,10 @@ class PatternObject {
   MatchGroups* groups;
   int groupCount;
 
+  bool textCut;     // the text goes on past textEnd: textEnd is a cut, not its end
+  bool touchedCut;  // a walk wanted a byte past the cut (see WalkAround)
+  Prefilter prefilter;
+  bool prefilterEnabled;
   CompileError error;
   unsigned long stepLimit;
   unsigned long steps;

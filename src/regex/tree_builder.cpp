@@ -58,9 +58,9 @@ void AddClassMember(CharSet* set, int token) {
     case ItemWord: AddSet(set, WordSet); break;
     case ItemNotWord: AddComplement(set, WordSet); break;
     case ItemBlank: AddToSet(set, ' '); break;  // the tab is no blank inside a class
-    case ItemNotBlank:
-      AddRange(set, 0, 255);
-      RemoveFromSet(set, ' ');
+    case ItemNotBlank:  // every byte but the space; a space already there stays
+      AddRange(set, 0, ' ' - 1);
+      AddRange(set, ' ' + 1, 255);
       break;
     default:
       if (IsLiteralToken(token)) AddToSet(set, static_cast<unsigned char>(token));
@@ -68,11 +68,17 @@ void AddClassMember(CharSet* set, int token) {
   }
 }
 
+// The byte a range bound stands for: a dash is the dash itself, an escape
+// code its low 8 bits.
+int RangeBound(int token) {
+  return token == TokRangeDash ? '-' : token & 0xFF;
+}
+
 void FillClass(CharSet* set, const int* tokens, int from, int close) {
   for (int j = from; j < close; ++j) {
     bool dashFollows = j + 1 < close && tokens[j + 1] == TokRangeDash;
     if (dashFollows && j + 2 < close) {
-      AddRange(set, tokens[j] & 0xFF, tokens[j + 2] & 0xFF);  // escape codes give their low bits
+      AddRange(set, RangeBound(tokens[j]), RangeBound(tokens[j + 2]));
       j += 2;
       continue;
     }

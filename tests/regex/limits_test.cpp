@@ -101,15 +101,59 @@ TEST(Limits, OnlyTheFirst32767BytesOfATextAreMatched) {
   text[kMaxMatchedText] = 'y';
   EXPECT_EQ(RunMatch("/x/", text), "1 32766 32767");
   EXPECT_EQ(RunMatch("/y/", text), "0");
-  EXPECT_EQ(RunMatch("/$/", text), "1 32767 32767");
   EXPECT_EQ(RunMatch("/(a*)x/", text), "1 0 32767 0 32766");
-  PatternObject object("/a*$/");
+  EXPECT_EQ(RunMatch("/a*/", text), "1 0 32766");
+  PatternObject object("/a*/");
   MatchGroups groups;
-  std::string as(40000, 'a');
-  ASSERT_TRUE(object.MatchText(as.c_str(), &groups));
-  EXPECT_EQ(Registers(groups), "1 0 32767");
   const char* start = text.data();
   EXPECT_FALSE(object.MatchRange(start + 35000, start, start + text.size(), &groups, 0));
+}
+
+// Both ways in: a NUL-terminated line, and a range with an end.
+std::string MatchBoth(const char* pattern, const std::string& text) {
+  PatternObject object(pattern);
+  MatchGroups groups;
+  std::string byText = object.MatchText(text.c_str(), &groups) ? Registers(groups) : "0";
+  std::string byRange = RunMatch(object, text);
+  return byText == byRange ? byText : byText + " but by range " + byRange;
+}
+
+// A text longer than the limit is cut, but it goes on past the cut: what
+// holds only at the end of a text does not hold there.
+TEST(Limits, TheCutIsNotTheEndOfTheText) {
+  struct Case {
+    const char* pattern;
+    char last;   // the text's last byte; the others are "c"
+    int before;  // the match at its end is [length - before, length - before + 1)
+  } cases[] = {
+      {"/c$/", 'c', 1},     {"/c\\b/", 'c', 1},      {"/c\\B/", 'c', 1},     {"/c\\c/", 'c', 1},
+      {"/c(.)?!/", 'c', 1}, {"/c(\\w)?~0/", 'c', 1}, {"/c(\\s)?=/", ' ', 2},
+  };
+  for (const Case& c : cases) {
+    const int cut = kMaxMatchedText;
+    for (int length : {cut - 1, cut, cut + 1}) {
+      SCOPED_TRACE(std::string(c.pattern) + " on " + std::to_string(length) + " bytes");
+      std::string text(length, 'c');
+      text.back() = c.last;
+      int at = length - c.before;
+      std::string expected = "1 " + std::to_string(at) + " " + std::to_string(at + 1);
+      EXPECT_EQ(MatchBoth(c.pattern, text).substr(0, expected.size()),
+                length > kMaxMatchedText ? "0" : expected);
+    }
+  }
+}
+
+TEST(Limits, AtTheCutTheBytePastItDecidesTheWordTests) {
+  std::string text(kMaxMatchedText, 'c');
+  std::string spaced = text + " x";
+  EXPECT_EQ(MatchBoth("/c\\B/", spaced), "1 32766 32767");  // the word ends at the cut
+  EXPECT_EQ(MatchBoth("/c\\b/", spaced), "0");
+  EXPECT_EQ(MatchBoth("/c$/", spaced), "0");
+  EXPECT_EQ(MatchBoth("/c$/", text + "d"), "0");
+  EXPECT_EQ(MatchBoth("/^c+$/", std::string(40000, 'c')), "0");
+  EXPECT_EQ(MatchBoth("/(c+)(x)?!/", spaced), "1 0 32766 0 32766 -1 -1");  // undecided at the cut
+  // A negation around an undecided one is undecided too.
+  EXPECT_EQ(MatchBoth("/c((.)?!)?!$/", text + "d"), "0");
 }
 
 TEST(Limits, NothingIsReadBeforeTextStart) {
@@ -211,6 +255,7 @@ bool CountPoll(void* context) {
 
 TEST(Limits, InterruptCheckEndsAMatchAndLeavesOthersAlone) {
   PatternObject object("/a*a*a*a*a*a*a*a*a*a*c/");
+  object.SetPrefilterEnabled(false);  // else the text, lacking "c", is refused at once
   PollLog log;
   log.stopAt = 3;
   object.SetInterruptCheck(CountPoll, &log, 1000);

@@ -96,6 +96,11 @@ TEST(PatternObject, AnchoringTriesOnlyTheStartPosition) {
   EXPECT_FALSE(object.MatchRange(text, text, text + 3, &groups, 1));
   EXPECT_TRUE(Untouched(groups));  // the pre-check refused before any register
   EXPECT_TRUE(object.MatchRange(text, text, text + 3, &groups, -1));  // the object's: unanchored
+  for (int anchoring : {-2, 2, -100}) {  // only -1 and 0 leave a search unanchored
+    SCOPED_TRACE(anchoring);
+    EXPECT_FALSE(object.MatchRange(text, text, text + 3, &groups, anchoring));
+    EXPECT_TRUE(object.MatchRange(text + 1, text, text + 3, &groups, anchoring));
+  }
 
   EXPECT_TRUE(object.SetAnchored(true));
   EXPECT_FALSE(object.MatchText(text, &groups));

@@ -108,6 +108,16 @@ TEST(TreeBuilder, ClassesHoldExactlyTheirMembers) {
       {"/[\\d-\\x05]/", "grp0{class[\\x03-\\x05]}"},  // an escape code bound keeps its low 8 bits
       {"/[\\]]/", "grp0{class[\\x5D]}"},
       {"/[(){}|]/", "grp0{class[(){-}]}"},
+      // A class is the union of its members, whatever their order.
+      {"/[ \\S]/", "grp0{class[\\x00-\\xFF]}"},
+      {"/[\\S ]/", "grp0{class[\\x00-\\xFF]}"},
+      {"/[\\s\\S]/", "grp0{class[\\x00-\\xFF]}"},
+      {"/[\\W\\S]/", "grp0{class[\\x00-\\xFF]}"},
+      // A dash as a bound is the byte 0x2D.
+      {"/[--a]/", "grp0{class[\\x2D-a]}"},
+      {"/[+--]/", "grp0{class[+-\\x2D]}"},
+      {"/[--\\-]/", "grp0{class[\\x2D]}"},
+      {"/[a--]/", "grp0{class[]}"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.pattern);

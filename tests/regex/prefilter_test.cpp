@@ -1,0 +1,201 @@
+// The prefilter must change nothing but speed: every case runs with it on
+// and off, and the result and every register must agree. Cases come from
+// the fuzz corpus and from random patterns and texts (fixed seed).
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <vector>
+
+#include "regex/char_set.h"
+#include "regex_test_support.h"
+
+namespace {
+
+const unsigned long kSteps = 20000;  // matching time is not polynomial
+
+std::string Outcome(PatternObject& object, const std::string& text, int anchoring, size_t start) {
+  MatchGroups groups;
+  const char* base = text.data();
+  if (!object.MatchRange(base + start, base, base + text.size(), &groups, anchoring)) return "0";
+  return Registers(groups);
+}
+
+void CompareCompiled(PatternObject& on, PatternObject& off, const std::string& text);
+
+// Compares on and off for one pattern over some texts, several ways in.
+void Compare(const std::string& pattern, const std::vector<std::string>& texts) {
+  PatternObject on(pattern.c_str()), off(pattern.c_str());
+  if (!on.IsPatternValid()) return;
+  on.SetStepLimit(kSteps);
+  off.SetStepLimit(kSteps);
+  off.SetPrefilterEnabled(false);
+  SCOPED_TRACE(pattern);
+  for (const std::string& text : texts) CompareCompiled(on, off, text);
+}
+
+void Compare(const std::string& pattern, const std::string& text) {
+  Compare(pattern, std::vector<std::string>{text});
+}
+
+void CompareCompiled(PatternObject& on, PatternObject& off, const std::string& text) {
+  EXPECT_EQ(Outcome(on, text, 0, 0), Outcome(off, text, 0, 0)) << text;
+  EXPECT_EQ(Outcome(on, text, 1, text.size() / 2), Outcome(off, text, 1, text.size() / 2)) << text;
+  std::string line = text.c_str();
+  MatchGroups a, b;
+  bool foundOn = on.MatchText(line.c_str(), &a), foundOff = off.MatchText(line.c_str(), &b);
+  EXPECT_EQ(foundOn, foundOff) << text;
+  if (foundOn && foundOff) {
+    EXPECT_EQ(Registers(a), Registers(b)) << text;
+  }
+}
+
+std::string RandomPiece(std::mt19937& random, const char* const* pieces, size_t count) {
+  return pieces[random() % count];
+}
+
+}  // namespace
+
+TEST(Prefilter, RequiresOnlyWhatEveryMatchTests) {
+  const MatchCase cases[] = {
+      {"/abc/", "xabcx", "1 1 4"},
+      {"/abc/", "xabx", "0"},
+      {"/a|bc/", "bc", "1 0 2"},
+      {"/a|b/", "a", "1 0 1"},  // the last alternative
+      {"/x(y)?z/", "xz", "1 0 2 -1 -1"},
+      {"/a+ab/", "ab", "1 0 2"},
+      {"/a{0,2}b/", "b", "1 0 1"},
+      {"/q(u)?=/", "qu", "1 0 1 1 2"},
+      {"/q(u)?!/", "q", "1 0 1 -1 -1"},
+      {"/b(a)?#2/", "ab", "1 1 2 0 1"},
+      {"/ABC/i", "xabc", "1 1 4"},
+      {"/\x90/i", "\xE0", "1 0 1"},
+      {"/((ab)|(cd))e/", "cde", "1 0 3 0 2 -1 -1 0 2"},
+  };
+  for (const MatchCase& c : cases) {
+    SCOPED_TRACE(c.pattern);
+    EXPECT_EQ(RunMatch(c.pattern, c.text), c.expected);
+    Compare(c.pattern, c.text);
+  }
+}
+
+TEST(Prefilter, OnAndOffAgreeOverTheFuzzCorpus) {
+  std::string dir = std::string(SKERROW_SOURCE_DIR) + "/fuzz/corpus/regex_match";
+  DIR* folder = opendir(dir.c_str());
+  ASSERT_NE(folder, nullptr);
+  int files = 0;
+  while (dirent* entry = readdir(folder)) {
+    if (entry->d_name[0] == '.') continue;
+    std::ifstream file(dir + "/" + entry->d_name, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    std::string input = content.str();
+    size_t split = input.find('\0');
+    std::string pattern = input.substr(0, split);
+    std::string text = split == std::string::npos ? "" : input.substr(split + 1);
+    Compare(pattern, text);
+    ++files;
+  }
+  closedir(folder);
+  EXPECT_GT(files, 0);
+}
+
+TEST(Prefilter, OnAndOffAgreeOverRandomPatternsAndTexts) {
+  static const char* const kPieces[] = {
+      "a",     "b",   "c",   "A",   "\\x90", "\xE0", " ",    "ab",  "(",   ")",    "(a)",
+      "(b|c)", "|",   "*",   "+",   "?",     "*?",   "+?",   "??",  "{2}", "{1,}", "{0,2}",
+      "{,1}?", "?=",  "?!",  "?#1", "?~2",   "[ab]", "[^a]", ".",   "^",   "$",    "\\b",
+      "\\B",   "\\c", "\\w", "\\s", "\\d",   "\\1",  "\\m",  "\\M",
+  };
+  static const char kTextBytes[] = "abcABC \xE0\x90x1";
+  std::mt19937 random(12345);
+  for (int round = 0; round < 4000; ++round) {
+    std::string body;
+    for (int n = 1 + random() % 7; n > 0; --n)
+      body += RandomPiece(random, kPieces, sizeof kPieces / sizeof *kPieces);
+    std::string pattern = "/" + body + (random() % 3 == 0 ? "/i" : "/");
+    std::string text;
+    for (int n = random() % 12; n > 0; --n) text += kTextBytes[random() % (sizeof kTextBytes - 1)];
+    Compare(pattern, text);
+  }
+}
+
+TEST(Prefilter, IgnoreCaseFindsEitherCaseOfEveryLetter) {
+  for (int byte = 1; byte < 256; ++byte) {
+    for (int other = 1; other < 256; ++other) {
+      if (FoldByte(static_cast<unsigned char>(byte)) != FoldByte(static_cast<unsigned char>(other)))
+        continue;
+      char pattern[] = {'/', 'x', static_cast<char>(byte), '/', 'i', 0};
+      if (byte == '/' || byte == '\\' || byte == '(' || byte == ')' || byte == '[' || byte == ']' ||
+          byte == '{' || byte == '}' || byte == '*' || byte == '+' || byte == '?' || byte == '|' ||
+          byte == '.' || byte == '^' || byte == '$')
+        continue;
+      std::string text = std::string("x") + static_cast<char>(other);
+      SCOPED_TRACE(byte * 256 + other);
+      EXPECT_EQ(RunMatch(pattern, text), "1 0 2");
+    }
+  }
+}
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+std::vector<std::string> Entries(const std::string& dir) {
+  std::vector<std::string> names;
+  if (DIR* folder = opendir(dir.c_str())) {
+    while (dirent* entry = readdir(folder))
+      if (entry->d_name[0] != '.') names.push_back(dir + "/" + entry->d_name);
+    closedir(folder);
+  }
+  return names;
+}
+
+// The value of "Name"="..." in a REGEDIT4 text, unescaped; empty when absent.
+std::string RegString(const std::string& reg, const std::string& name) {
+  size_t at = reg.find("\"" + name + "\"=\"");
+  if (at == std::string::npos) return "";
+  std::string value;
+  for (size_t i = at + name.size() + 4; i < reg.size() && reg[i] != '"'; ++i) {
+    if (reg[i] == '\\' && i + 1 < reg.size()) ++i;
+    value += reg[i];
+  }
+  return value;
+}
+
+}  // namespace
+
+// The shipped rule sets' patterns over the rule samples, line by line.
+TEST(Prefilter, OnAndOffAgreeForTheShippedRulesOnTheirSamples) {
+  std::string root = SKERROW_SOURCE_DIR;
+  std::vector<std::string> lines;
+  for (const std::string& dir : Entries(root + "/tests/data/rules")) {
+    for (const std::string& file : Entries(dir)) {
+      std::stringstream text(ReadFile(file));
+      // Every 8th line keeps the test to a few seconds in a Debug build.
+      int n = 0;
+      for (std::string line; std::getline(text, line);)
+        if (n++ % 8 == 0) lines.push_back(line);
+    }
+  }
+  ASSERT_FALSE(lines.empty());
+  int patterns = 0;
+  for (const std::string& set : Entries(root + "/data/rules/sets")) {
+    std::string reg = ReadFile(set);
+    for (const char* name : {"Match", "Ignore"}) {
+      std::string pattern = RegString(reg, name);
+      if (pattern.empty()) continue;
+      Compare(pattern, lines);
+      ++patterns;
+    }
+  }
+  EXPECT_GT(patterns, 40);
+}
