@@ -6,23 +6,9 @@ set -u
 host=$1
 socket="skerrow-e2e-esc-$$"
 work=$(mktemp -d)
-t() { tmux -L "$socket" "$@"; }
-fail() {
-  echo "FAILED: $*"
-  echo "--- pane:"
-  t capture-pane -p -t e2e 2>/dev/null
-  t kill-server 2>/dev/null
-  rm -rf "$work"
-  exit 1
-}
-# Waits until the pane shows the text (fixed string), at most ~20 s.
-wait_for() {
-  for _ in $(seq 200); do
-    if t capture-pane -p -t e2e 2>/dev/null | grep -qF -- "$1"; then return 0; fi
-    sleep 0.1
-  done
-  fail "the pane never showed: $1"
-}
+. "$(dirname "$0")/tmux_lib.sh"
+cleanup() { rm -rf "$work"; }
+wait_tenths=200
 
 printf '%0.sa' $(seq 200) >"$work/line.txt"
 printf 'b bc\n' >>"$work/line.txt"

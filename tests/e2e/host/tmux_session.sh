@@ -7,22 +7,7 @@ set -u
 host=$1
 source=$2
 socket="skerrow-e2e-$$"
-t() { tmux -L "$socket" "$@"; }
-fail() {
-  echo "FAILED: $*"
-  echo "--- pane:"
-  t capture-pane -p -t e2e 2>/dev/null
-  t kill-server 2>/dev/null
-  exit 1
-}
-# Waits until the pane shows the text (fixed string), at most ~10 s.
-wait_for() {
-  for _ in $(seq 100); do
-    if t capture-pane -p -t e2e 2>/dev/null | grep -qF -- "$1"; then return 0; fi
-    sleep 0.1
-  done
-  fail "the pane never showed: $1"
-}
+. "$(dirname "$0")/tmux_lib.sh"
 
 cd "$source" || exit 1
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
