@@ -89,6 +89,73 @@ def test_declarations():
         check('%s: only the definition counts, got %r' % (name, tags), tags == expected)
 
 
+JAVASCRIPT = b'''const fs = require('fs')
+const done = er => {
+  log(er)
+}
+log.pause = function () {
+  paused = true
+}
+var m = {
+  id: 1,
+  run: function run (x) {
+    return x
+  }
+}
+function Finder (path) {
+  this.path = path
+}
+'''
+
+TYPESCRIPT = b'''export interface Options
+    extends BaseOptions {
+  port: number;
+}
+function start(port: number) {
+  const onerror = (err: Error): void => {
+    fail(err);
+  };
+  const timeoutMs = 5;
+}
+'''
+
+CLOJURE = b'''(ns shapes)
+(defn area [s] (* s s))
+(defn- side [sq] (:side sq))
+(defmacro unless [c & body] `(if ~c nil (do ~@body)))
+'''
+
+SCHEME = b'''(define-module (shapes square))
+(define unit (make-square 1))
+(define (area sq)
+  (define (side s) (car s))
+  (* (side sq) (side sq)))
+(define twice (lambda (x) (* 2 x)))
+'''
+
+
+def test_oracle_corrections():
+    """Where the tagger misfiles or leaves out definitions, the oracle says what
+    the code defines; the names still come from ctags."""
+    tool = load_tool()
+    for name, text, set_name, expected in (
+            # Functions bound to names count, an object literal does not, and
+            # a constructor function filed as a class counts as a function.
+            ('bind.js', JAVASCRIPT, 'JavaScript', {1: [b'done'], 4: [b'pause'], 13: [b'Finder']}),
+            # A local arrow function counts, a local value does not; the
+            # interface belongs on the line that names it.
+            ('start.ts', TYPESCRIPT, 'TypeScript', {0: [b'Options'], 4: [b'start'], 5: [b'onerror']}),
+            ('shapes.clj', CLOJURE, 'Clojure', {1: [b'area'], 2: [b'side'], 3: [b'unless']}),
+            # An internal define counts; a module and a plain value do not.
+            ('shapes.scm', SCHEME, 'Scheme', {2: [b'area'], 3: [b'side'], 5: [b'twice']})):
+        path = os.path.join(WORK, name)
+        with open(path, 'wb') as f:
+            f.write(text)
+        language, kinds = tool.COUNTED[set_name]
+        tags = tool.ctags_tags('ctags', language, path, kinds)
+        check('%s: got %r' % (name, tags), tags == expected)
+
+
 PERL = b'''package Tally;
 
 sub new {
@@ -156,6 +223,7 @@ def main():
     os.makedirs(WORK, exist_ok=True)
     test_names()
     test_declarations()
+    test_oracle_corrections()
     test_corpus()
     print('%d checks failed' % len(failures) if failures else 'all checks passed')
     return 1 if failures else 0
