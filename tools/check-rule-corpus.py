@@ -119,9 +119,37 @@ def counted_kind(language, kind, name, line, kinds):
         return 'function'
     if language == 'JavaScript' and kind == 'class' and not CLASS_KEYWORD.search(line):
         return None
+    if language in PARSED and re.search(rb'(?<![\w$.])' + re.escape(name) + rb'\s*\[', line):
+        return None  # "tracker[P] = function": a computed member, which ctags names after the object
     if language == 'Scheme' and SCHEME_NO_PROCEDURE.match(line):
         return None
     return kind if kind in kinds else None
+
+
+# Languages whose functions a real parser lists too
+# (tools/check-rule-corpus-functions.js, on the TypeScript compiler): ctags's
+# parsers lose nested functions after a callback, object-literal methods and
+# the members of a class inside a namespace. Its rows fill the lines where
+# ctags has no counted tag; the compiler leaves out bodiless declarations and
+# computed names.
+PARSED = {'JavaScript', 'TypeScript'}
+PARSER = os.path.join(ROOT, 'tools', 'check-rule-corpus-functions.js')
+
+
+def parsed_functions(path):
+    """{line index: name} of the functions the TypeScript compiler reads."""
+    try:
+        proc = subprocess.run(['node', PARSER, path], stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=120)
+    except OSError as e:
+        raise Problem('cannot run node (Debian: nodejs, node-typescript): %s' % e)
+    if proc.returncode != 0:
+        raise Problem('%s failed on %s: %s' % (PARSER, path, proc.stderr.decode('latin-1').strip()[-300:]))
+    found = {}
+    for row in proc.stdout.split(b'\n'):
+        if b'\t' in row:
+            line, name = row.split(b'\t', 1)
+            found.setdefault(int(line) - 1, name)
+    return found
 
 
 # Definition forms that ctags reads only in part. Clojure: ctags 5.9 knows
@@ -178,6 +206,9 @@ def ctags_tags(ctags, language, path, kinds):
         names = tags.setdefault(line, [])
         if name not in names:
             names.append(name)
+    if language in PARSED:
+        for line, name in parsed_functions(path).items():
+            tags.setdefault(line, [name])
     return tags
 
 
