@@ -123,6 +123,8 @@ def counted_kind(language, kind, name, line, kinds):
         return None  # "tracker[P] = function": a computed member, which ctags names after the object
     if language == 'Scheme' and SCHEME_NO_PROCEDURE.match(line):
         return None
+    if language == 'Lisp' and kind == 'unknown' and LISP_FUNCTION_FORMS.match(line):
+        return 'function'
     return kind if kind in kinds else None
 
 
@@ -152,13 +154,22 @@ def parsed_functions(path):
     return found
 
 
+# ctags files generic functions, methods and compiler macros as "unknown"
+# definitions, beside classes, structures and packages; they define code.
+LISP_FUNCTION_FORMS = re.compile(
+    rb'\s*\((?:defgeneric|defmethod|define-compiler-macro|define-modify-macro|defsetf)\s', re.I)
+
+
 # Definition forms that ctags reads only in part. Clojure: ctags 5.9 knows
 # "defn" alone, while "defn-" (a private function), "defmacro", "defmulti" and
 # "defmethod" define code the same way; they are shown to its parser as
 # "defn". Scheme: ctags reads a "(define" only at the start of a line, so the
-# internal definitions of a procedure are shown to it without indentation.
-# Line numbers are kept, and the names still come from ctags.
+# internal definitions of a procedure are shown to it without indentation;
+# Common Lisp likewise, for definitions inside other forms ("(macrolet",
+# tests that define macros). Line numbers are kept, and the names still come
+# from ctags.
 SOURCE_VIEWS = {
+    'Lisp': lambda line: line.lstrip(),
     'Clojure': lambda line: re.sub(rb'^(\s*)\((?:defn-|defmacro|defmulti|defmethod)(?=\s)', rb'\1(defn', line),
     'Scheme': lambda line: line.lstrip(),
 }
@@ -201,6 +212,8 @@ def ctags_tags(ctags, language, path, kinds):
         if language in NOT_DEFINITIONS and line < len(text) and NOT_DEFINITIONS[language].search(text[line]):
             continue
         name = ESCAPE.sub(lambda m: bytes([int(m.group(1), 16)]), fields[0])
+        if language == 'Lisp' and name.startswith((b',', b'`')):
+            continue  # "(defun ,name": a template inside a macro, written where the macro is used
         if language == 'Sh' and name.endswith(b'='):
             continue  # ctags reads the array assignment "dirs=()" as a function "dirs="
         names = tags.setdefault(line, [])

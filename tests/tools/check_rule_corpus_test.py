@@ -144,6 +144,14 @@ CLOJURE = b'''(ns shapes)
 (defmacro unless [c & body] `(if ~c nil (do ~@body)))
 '''
 
+LISP = b'''(defclass shape () ())
+(defgeneric area (shape))
+(defmethod area ((s shape)) 0)
+(macrolet ((define-reader (name)
+             `(defun ,name (s) s)))
+  (defmacro with-shape (s) s))
+'''
+
 SCHEME = b'''(define-module (shapes square))
 (define unit (make-square 1))
 (define (area sq)
@@ -171,6 +179,9 @@ def test_oracle_corrections():
                                                     12: [b'constructor', b'pool.Agent.constructor'],
                                                     15: [b'free', b'pool.Agent.free']}),
             ('shapes.clj', CLOJURE, 'Clojure', {1: [b'area'], 2: [b'side'], 3: [b'unless']}),
+            # Generic functions, methods and nested definitions count; a class
+            # and a template inside a macro do not.
+            ('shapes.lisp', LISP, 'Common Lisp', {1: [b'area'], 2: [b'area'], 5: [b'with-shape']}),
             # An internal define counts; a module and a plain value do not.
             ('shapes.scm', SCHEME, 'Scheme', {2: [b'area'], 3: [b'side'], 5: [b'twice']})):
         path = os.path.join(WORK, name)

@@ -156,3 +156,6 @@
   `(progn
      (defun ,name (m i j)
        (,accessor (matrix-data m) (index m i j)))))
+
+(define-modify-macro scalef (factor) m*
+  "Multiplies the matrix in a place by FACTOR.")
