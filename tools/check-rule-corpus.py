@@ -50,7 +50,7 @@ COUNTED = {
     'Clojure': ('Clojure', {'function'}),
     'Common Lisp': ('Lisp', {'function', 'macro'}),
     'Emacs Lisp': ('EmacsLisp', {'function', 'macro', 'subst', 'minorMode', 'derivedMode'}),
-    'Fortran': ('Fortran', {'subroutine', 'function', 'program'}),
+    'Fortran': ('Fortran', {'subroutine', 'function', 'program', 'prototype'}),
     'Go': ('Go', {'func'}),
     'Java': ('Java', {'method'}),
     'JavaScript': ('JavaScript', {'function', 'method', 'class', 'generator', 'getter', 'setter'}),
@@ -83,7 +83,10 @@ PASCAL_IMPLEMENTATION = re.compile(rb'\s*implementation\b', re.I)
 
 # ctags kinds enabled beyond its defaults: TypeScript's local variables, so that
 # a function bound to a local name ("const done = () => {") is seen at all.
-EXTRA_KINDS = {'TypeScript': '--kinds-TypeScript=+l'}
+# Fortran's interface bodies ("prototype", a kind ctags leaves out by default)
+# declare a procedure and its dummy arguments on the lines below, which belong
+# to it as much as a body's lines do.
+EXTRA_KINDS = {'TypeScript': '--kinds-TypeScript=+l', 'Fortran': '--kinds-Fortran=+P'}
 
 # Variable-like tags whose line binds a function to the name ("const done = er
 # => {", "addLog: function addLog (m) {", "log.pause = function () {") are

@@ -152,6 +152,15 @@ LISP = b'''(defclass shape () ())
   (defmacro with-shape (s) s))
 '''
 
+FORTRAN = b'''module locks
+  interface
+    subroutine init_lock (svar)
+      integer, intent (out) :: svar
+    end subroutine init_lock
+  end interface
+end module
+'''
+
 SCHEME = b'''(define-module (shapes square))
 (define unit (make-square 1))
 (define (area sq)
@@ -182,6 +191,8 @@ def test_oracle_corrections():
             # Generic functions, methods and nested definitions count; a class
             # and a template inside a macro do not.
             ('shapes.lisp', LISP, 'Common Lisp', {1: [b'area'], 2: [b'area'], 5: [b'with-shape']}),
+            # An interface body declares a procedure with its arguments below.
+            ('locks.f90', FORTRAN, 'Fortran', {2: [b'init_lock']}),
             # An internal define counts; a module and a plain value do not.
             ('shapes.scm', SCHEME, 'Scheme', {2: [b'area'], 3: [b'side'], 5: [b'twice']})):
         path = os.path.join(WORK, name)
