@@ -131,24 +131,31 @@ def counted_kind(language, kind, name, line, kinds):
     return kind if kind in kinds else None
 
 
-# Languages whose functions a real parser lists too
-# (tools/check-rule-corpus-functions.js, on the TypeScript compiler): ctags's
-# parsers lose nested functions after a callback, object-literal methods and
-# the members of a class inside a namespace. Its rows fill the lines where
-# ctags has no counted tag; the compiler leaves out bodiless declarations and
-# computed names.
-PARSED = {'JavaScript', 'TypeScript'}
-PARSER = os.path.join(ROOT, 'tools', 'check-rule-corpus-functions.js')
+# Languages whose functions a real parser lists too; its rows fill the lines
+# where ctags has no counted tag, and it leaves out bodiless declarations and
+# computed names. JavaScript and TypeScript: the TypeScript compiler
+# (tools/check-rule-corpus-functions.js), as ctags's parsers lose nested
+# functions after a callback, object-literal methods and the members of a
+# class inside a namespace. Java: the JDK's parser
+# (tools/check-rule-corpus-methods.java), as ctags does not look into method
+# bodies and so misses the methods of anonymous and local classes.
+PARSERS = {
+    'JavaScript': (['node', os.path.join(ROOT, 'tools', 'check-rule-corpus-functions.js')], 'nodejs, node-typescript'),
+    'TypeScript': (['node', os.path.join(ROOT, 'tools', 'check-rule-corpus-functions.js')], 'nodejs, node-typescript'),
+    'Java': (['java', os.path.join(ROOT, 'tools', 'check-rule-corpus-methods.java')], 'a JDK'),
+}
+PARSED = {'JavaScript', 'TypeScript'}  # where computed member names occur
 
 
-def parsed_functions(path):
-    """{line index: name} of the functions the TypeScript compiler reads."""
+def parsed_functions(language, path):
+    """{line index: name} of the functions a real parser of the language reads."""
+    command, packages = PARSERS[language]
     try:
-        proc = subprocess.run(['node', PARSER, path], stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=120)
+        proc = subprocess.run(command + [path], stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=120)
     except OSError as e:
-        raise Problem('cannot run node (Debian: nodejs, node-typescript): %s' % e)
+        raise Problem('cannot run %s (Debian: %s): %s' % (command[0], packages, e))
     if proc.returncode != 0:
-        raise Problem('%s failed on %s: %s' % (PARSER, path, proc.stderr.decode('latin-1').strip()[-300:]))
+        raise Problem('%s failed on %s: %s' % (command[1], path, proc.stderr.decode('latin-1').strip()[-300:]))
     found = {}
     for row in proc.stdout.split(b'\n'):
         if b'\t' in row:
@@ -222,8 +229,8 @@ def ctags_tags(ctags, language, path, kinds):
         names = tags.setdefault(line, [])
         if name not in names:
             names.append(name)
-    if language in PARSED:
-        for line, name in parsed_functions(path).items():
+    if language in PARSERS:
+        for line, name in parsed_functions(language, path).items():
             tags.setdefault(line, [name])
     return tags
 

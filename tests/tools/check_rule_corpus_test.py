@@ -4,8 +4,8 @@ tagger's, and the figures, kinds and floors on a small corpus of its own.
 
   check_rule_corpus_test.py SOURCE_DIR SKERROW_REGEX WORK_DIR
 
-Exits 77 (skipped) when Universal Ctags or node with the TypeScript compiler
-is not installed.
+Exits 77 (skipped) when Universal Ctags, node with the TypeScript compiler or
+a JDK is not installed.
 """
 import importlib.util
 import os
@@ -152,6 +152,18 @@ LISP = b'''(defclass shape () ())
   (defmacro with-shape (s) s))
 '''
 
+JAVA_ANONYMOUS = b'''class Bits {
+    Iterator<Integer> iterator() {
+        return new Iterator<Integer>() {
+            @Override
+            public boolean hasNext() {
+                return false;
+            }
+        };
+    }
+}
+'''
+
 FORTRAN = b'''module locks
   interface
     subroutine init_lock (svar)
@@ -191,6 +203,9 @@ def test_oracle_corrections():
             # Generic functions, methods and nested definitions count; a class
             # and a template inside a macro do not.
             ('shapes.lisp', LISP, 'Common Lisp', {1: [b'area'], 2: [b'area'], 5: [b'with-shape']}),
+            # ctags does not look into method bodies; the JDK's parser finds
+            # the anonymous class's method on the line of its name.
+            ('Bits.java', JAVA_ANONYMOUS, 'Java', {1: [b'iterator', b'Bits.iterator'], 4: [b'hasNext']}),
             # An interface body declares a procedure with its arguments below.
             ('locks.f90', FORTRAN, 'Fortran', {2: [b'init_lock']}),
             # An internal define counts; a module and a plain value do not.
@@ -270,6 +285,9 @@ def main():
     if subprocess.run(['node', '-e', 'require("typescript")'], stderr=subprocess.DEVNULL).returncode != 0 \
             if shutil.which('node') else True:
         print('skipped: node with the TypeScript compiler is not installed')
+        return 77
+    if not shutil.which('javac'):
+        print('skipped: no JDK is installed')
         return 77
     os.makedirs(WORK, exist_ok=True)
     test_names()
