@@ -77,7 +77,12 @@ BODILESS_WITH_SEMICOLON = {'C#', 'Java', 'Rust', 'TypeScript', 'PHP', 'C', 'C++'
 
 # Lines ctags takes for definitions that are none: Pascal procedure types
 # ("TCallback = procedure(...)").
-NOT_DEFINITIONS = {'Pascal': re.compile(rb'=\s*(procedure|function)\b', re.I)}
+NOT_DEFINITIONS = {
+    'Pascal': re.compile(rb'=\s*(procedure|function)\b', re.I),
+    # An instance of a generic ("procedure Free is new Unchecked_Deallocation
+    # (...);") is declared in one line, with no code of its own below.
+    'Ada': re.compile(rb'\bis\s+new\b', re.I),
+}
 
 PASCAL_IMPLEMENTATION = re.compile(rb'\s*implementation\b', re.I)
 
@@ -170,6 +175,12 @@ LISP_FUNCTION_FORMS = re.compile(
     rb'\s*\((?:defgeneric|defmethod|define-compiler-macro|define-modify-macro|defsetf)\s', re.I)
 
 
+# Ada: ctags 5.9 does not know null procedures ("procedure Lemma (K :
+# Integer) is null;") and tags nothing after one; it is shown the same
+# procedure with an empty body.
+ADA_NULL_PROCEDURE = re.compile(rb'^(\s*(?:overriding\s+)?procedure\s+([\w.]+)\b.*?)\bis\s+null\s*;', re.I)
+
+
 # Definition forms that ctags reads only in part. Clojure: ctags 5.9 knows
 # "defn" alone, while "defn-" (a private function), "defmacro", "defmulti" and
 # "defmethod" define code the same way; they are shown to its parser as
@@ -179,6 +190,7 @@ LISP_FUNCTION_FORMS = re.compile(
 # tests that define macros). Line numbers are kept, and the names still come
 # from ctags.
 SOURCE_VIEWS = {
+    'Ada': lambda line: ADA_NULL_PROCEDURE.sub(rb'\1is begin null; end \2;', line),
     'Lisp': lambda line: line.lstrip(),
     'Clojure': lambda line: re.sub(rb'^(\s*)\((?:defn-|defmacro|defmulti|defmethod)(?=\s)', rb'\1(defn', line),
     'Scheme': lambda line: line.lstrip(),

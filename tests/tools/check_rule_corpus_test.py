@@ -164,6 +164,16 @@ JAVA_ANONYMOUS = b'''class Bits {
 }
 '''
 
+ADA = b'''package body Lemmas is
+   procedure Free is new Ada.Unchecked_Deallocation (Cell, Cell_Ptr);
+   procedure Check (K : Integer) is null;
+   procedure Split (S : String) is
+   begin
+      null;
+   end Split;
+end Lemmas;
+'''
+
 FORTRAN = b'''module locks
   interface
     subroutine init_lock (svar)
@@ -206,6 +216,9 @@ def test_oracle_corrections():
             # ctags does not look into method bodies; the JDK's parser finds
             # the anonymous class's method on the line of its name.
             ('Bits.java', JAVA_ANONYMOUS, 'Java', {1: [b'iterator', b'Bits.iterator'], 4: [b'hasNext']}),
+            # ctags reads nothing after a null procedure unless it is shown
+            # with a body; an instance of a generic is no definition.
+            ('lemmas.adb', ADA, 'Ada', {2: [b'Check', b'Lemmas.Check'], 3: [b'Split', b'Lemmas.Split']}),
             # An interface body declares a procedure with its arguments below.
             ('locks.f90', FORTRAN, 'Fortran', {2: [b'init_lock']}),
             # An internal define counts; a module and a plain value do not.
