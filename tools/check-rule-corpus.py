@@ -29,6 +29,7 @@ import re
 import shlex
 import subprocess
 import sys
+import tempfile
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 CORPUS_DIR = os.path.join(ROOT, 'tests', 'data', 'corpus')
@@ -49,7 +50,7 @@ COUNTED = {
     'Clojure': ('Clojure', {'function'}),
     'Common Lisp': ('Lisp', {'function', 'macro'}),
     'Emacs Lisp': ('EmacsLisp', {'function', 'macro', 'subst', 'minorMode', 'derivedMode'}),
-    'Fortran': ('Fortran', {'subroutine', 'function', 'program'}),
+    'Fortran': ('Fortran', {'subroutine', 'function', 'program', 'prototype'}),
     'Go': ('Go', {'func'}),
     'Java': ('Java', {'method'}),
     'JavaScript': ('JavaScript', {'function', 'method', 'class', 'generator', 'getter', 'setter'}),
@@ -76,9 +77,124 @@ BODILESS_WITH_SEMICOLON = {'C#', 'Java', 'Rust', 'TypeScript', 'PHP', 'C', 'C++'
 
 # Lines ctags takes for definitions that are none: Pascal procedure types
 # ("TCallback = procedure(...)").
-NOT_DEFINITIONS = {'Pascal': re.compile(rb'=\s*(procedure|function)\b', re.I)}
+NOT_DEFINITIONS = {
+    'Pascal': re.compile(rb'=\s*(procedure|function)\b', re.I),
+    # An instance of a generic ("procedure Free is new Unchecked_Deallocation
+    # (...);") is declared in one line, with no code of its own below.
+    'Ada': re.compile(rb'\bis\s+new\b', re.I),
+}
 
 PASCAL_IMPLEMENTATION = re.compile(rb'\s*implementation\b', re.I)
+
+# ctags kinds enabled beyond its defaults: TypeScript's local variables, so that
+# a function bound to a local name ("const done = () => {") is seen at all.
+# Fortran's interface bodies ("prototype", a kind ctags leaves out by default)
+# declare a procedure and its dummy arguments on the lines below, which belong
+# to it as much as a body's lines do.
+EXTRA_KINDS = {'TypeScript': '--kinds-TypeScript=+l', 'Fortran': '--kinds-Fortran=+P'}
+
+# Variable-like tags whose line binds a function to the name ("const done = er
+# => {", "addLog: function addLog (m) {", "log.pause = function () {") are
+# function definitions; ctags files them as variables, constants, properties
+# or, for an assignment to a member, as classes.
+FUNCTION_BINDING_KINDS = {
+    'JavaScript': {'variable', 'constant', 'property', 'field', 'class'},
+    'TypeScript': {'variable', 'constant', 'property', 'local'},
+}
+ARROW_OR_FUNCTION = rb'\s*(?::[^=]*)?[:=]\s*(?:async\s+)?(?:function\b|\(.*\)\s*(?::[^=]*)?=>|[\w$]+\s*=>)'
+# A JavaScript "class" without the keyword is an object literal ("var m = {")
+# that ctags files as a class; it defines no code of its own.
+CLASS_KEYWORD = re.compile(rb'\bclass\b')
+# ctags takes every Scheme "(define" for a procedure: a module
+# ("(define-module (ice-9 x))", tagged "ice-9") and a value ("(define rx
+# (make-regexp ...))") too. A define whose value on the same line is not a
+# lambda binds no code.
+SCHEME_NO_PROCEDURE = re.compile(
+    rb'\s*\((?:define-module\b|define\s+[^\s()]+\s+(?!\((?:case-)?lambda\*?[\s)])\S)')
+
+
+def binds_function(name, line):
+    # "function Name (" too: ctags files a constructor function as a class.
+    name = re.escape(name)
+    return re.search(rb'(?<![\w$])' + name + ARROW_OR_FUNCTION + rb'|\bfunction\s+' + name + rb'\s*\(',
+                     line) is not None
+
+
+def counted_kind(language, kind, name, line, kinds):
+    """The kind a tag counts as, or None when it does not count."""
+    binding = FUNCTION_BINDING_KINDS.get(language, ())
+    if kind in binding and binds_function(name, line):
+        return 'function'
+    if language == 'JavaScript' and kind == 'class' and not CLASS_KEYWORD.search(line):
+        return None
+    if language in PARSED and re.search(rb'(?<![\w$.])' + re.escape(name) + rb'\s*\[', line):
+        return None  # "tracker[P] = function": a computed member, which ctags names after the object
+    if language == 'Scheme' and SCHEME_NO_PROCEDURE.match(line):
+        return None
+    if language == 'Lisp' and kind == 'unknown' and LISP_FUNCTION_FORMS.match(line):
+        return 'function'
+    return kind if kind in kinds else None
+
+
+# Languages whose functions a real parser lists too; its rows fill the lines
+# where ctags has no counted tag, and it leaves out bodiless declarations and
+# computed names. JavaScript and TypeScript: the TypeScript compiler
+# (tools/check-rule-corpus-functions.js), as ctags's parsers lose nested
+# functions after a callback, object-literal methods and the members of a
+# class inside a namespace. Java: the JDK's parser
+# (tools/check-rule-corpus-methods.java), as ctags does not look into method
+# bodies and so misses the methods of anonymous and local classes.
+PARSERS = {
+    'JavaScript': (['node', os.path.join(ROOT, 'tools', 'check-rule-corpus-functions.js')], 'nodejs, node-typescript'),
+    'TypeScript': (['node', os.path.join(ROOT, 'tools', 'check-rule-corpus-functions.js')], 'nodejs, node-typescript'),
+    'Java': (['java', os.path.join(ROOT, 'tools', 'check-rule-corpus-methods.java')], 'a JDK'),
+}
+PARSED = {'JavaScript', 'TypeScript'}  # where computed member names occur
+
+
+def parsed_functions(language, path):
+    """{line index: name} of the functions a real parser of the language reads."""
+    command, packages = PARSERS[language]
+    try:
+        proc = subprocess.run(command + [path], stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=120)
+    except OSError as e:
+        raise Problem('cannot run %s (Debian: %s): %s' % (command[0], packages, e))
+    if proc.returncode != 0:
+        raise Problem('%s failed on %s: %s' % (command[1], path, proc.stderr.decode('latin-1').strip()[-300:]))
+    found = {}
+    for row in proc.stdout.split(b'\n'):
+        if b'\t' in row:
+            line, name = row.split(b'\t', 1)
+            found.setdefault(int(line) - 1, name)
+    return found
+
+
+# ctags files generic functions, methods and compiler macros as "unknown"
+# definitions, beside classes, structures and packages; they define code.
+LISP_FUNCTION_FORMS = re.compile(
+    rb'\s*\((?:defgeneric|defmethod|define-compiler-macro|define-modify-macro|defsetf)\s', re.I)
+
+
+# Ada: ctags 5.9 does not know null procedures ("procedure Lemma (K :
+# Integer) is null;") and tags nothing after one; it is shown the same
+# procedure with an empty body.
+ADA_NULL_PROCEDURE = re.compile(rb'^(\s*(?:overriding\s+)?procedure\s+([\w.]+)\b.*?)\bis\s+null\s*;', re.I)
+
+
+# Definition forms that ctags reads only in part. Clojure: ctags 5.9 knows
+# "defn" alone, while "defn-" (a private function), "defmacro", "defmulti" and
+# "defmethod" define code the same way; they are shown to its parser as
+# "defn". Scheme: ctags reads a "(define" only at the start of a line, so the
+# internal definitions of a procedure are shown to it without indentation;
+# Common Lisp likewise, for definitions inside other forms ("(macrolet",
+# tests that define macros). Line numbers are kept, and the names still come
+# from ctags.
+SOURCE_VIEWS = {
+    'Ada': lambda line: ADA_NULL_PROCEDURE.sub(rb'\1is begin null; end \2;', line),
+    'Lisp': lambda line: line.lstrip(),
+    'Clojure': lambda line: re.sub(rb'^(\s*)\((?:defn-|defmacro|defmulti|defmethod)(?=\s)', rb'\1(defn', line),
+    'Scheme': lambda line: line.lstrip(),
+}
 
 TYPE_PARAMETERS = re.compile(rb'(?<=\w)<[^<>]*>$')
 
@@ -96,22 +212,21 @@ class Problem(Exception):
 def ctags_tags(ctags, language, path, kinds):
     """{line index: names} of the counted definitions ctags finds in one file;
     the names are the plain and the scope-qualified form."""
-    cmd = shlex.split(ctags) + ['-f', '-', '--excmd=number', '--fields=+K', '--extras=+q',
-                                '--sort=no', '--language-force=' + language, path]
-    proc = subprocess.run(cmd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=120)
-    if proc.returncode != 0:
-        raise Problem('ctags failed on %s: %s' % (path, proc.stderr.decode('latin-1').strip()))
     with open(path, 'rb') as f:
         text = f.read().split(b'\n')
+    proc = run_ctags(ctags, language, path, text)
     tags = {}
     first_body = declarations_end(language, text)
     for row in proc.stdout.split(b'\n'):
         fields = row.split(b'\t')
         if len(fields) < 4 or not fields[2].endswith(b';"'):
             continue
-        if fields[3].decode('latin-1') not in kinds or fields[0].startswith(ANONYMOUS):
+        if fields[0].startswith(ANONYMOUS):
             continue
-        line = int(fields[2][:-2]) - 1
+        line = name_line(text, int(fields[2][:-2]) - 1, fields[0])
+        if not counted_kind(language, fields[3].decode('latin-1'), fields[0],
+                            text[line] if line < len(text) else b'', kinds):
+            continue
         if line < first_body:
             continue
         if language in BODILESS_WITH_SEMICOLON and line < len(text) and text[line].rstrip().endswith(b';'):
@@ -119,12 +234,44 @@ def ctags_tags(ctags, language, path, kinds):
         if language in NOT_DEFINITIONS and line < len(text) and NOT_DEFINITIONS[language].search(text[line]):
             continue
         name = ESCAPE.sub(lambda m: bytes([int(m.group(1), 16)]), fields[0])
+        if language == 'Lisp' and name.startswith((b',', b'`')):
+            continue  # "(defun ,name": a template inside a macro, written where the macro is used
         if language == 'Sh' and name.endswith(b'='):
             continue  # ctags reads the array assignment "dirs=()" as a function "dirs="
         names = tags.setdefault(line, [])
         if name not in names:
             names.append(name)
+    if language in PARSERS:
+        for line, name in parsed_functions(language, path).items():
+            tags.setdefault(line, [name])
     return tags
+
+
+def run_ctags(ctags, language, path, text):
+    cmd = shlex.split(ctags) + ['-f', '-', '--excmd=number', '--fields=+K', '--extras=+q', '--sort=no',
+                                '--language-force=' + language] + EXTRA_KINDS.get(language, '').split()
+    view = SOURCE_VIEWS.get(language)
+    with tempfile.TemporaryDirectory() as temp:
+        if view:
+            shown = os.path.join(temp, os.path.basename(path))
+            with open(shown, 'wb') as f:
+                f.write(b'\n'.join(view(line) for line in text))
+        proc = subprocess.run(cmd + [shown if view else path], stdout=subprocess.PIPE,
+                              stderr=subprocess.PIPE, timeout=120)
+    if proc.returncode != 0:
+        raise Problem('ctags failed on %s: %s' % (path, proc.stderr.decode('latin-1').strip()))
+    return proc
+
+
+def name_line(text, line, name):
+    """The line where a tag's name is written: ctags puts a TypeScript
+    interface whose "extends" clause follows on the next line there."""
+    written = re.compile(rb'(?<![\w$])' + re.escape(last_part(name)) + rb'(?![\w$])')
+    if line < len(text) and not written.search(text[line]):
+        for above in (line - 1, line - 2):
+            if above >= 0 and written.search(text[above]):
+                return above
+    return line
 
 
 def declarations_end(language, text):

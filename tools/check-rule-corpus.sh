@@ -1,8 +1,9 @@
 #!/bin/sh
 # Test stage: the default rule sets on the real-source corpus against
-# Universal Ctags. Installs ctags and python3 when missing (Debian, as root),
-# builds only the pattern tester when no build has one, then runs
-# tools/check-rule-corpus.py; fails when a set falls below its floor.
+# Universal Ctags. Installs ctags, python3, node with the TypeScript compiler
+# and a JDK when missing (Debian, as root), builds only the pattern tester
+# when no build has one, then runs tools/check-rule-corpus.py; fails when a
+# set falls below its floor.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -10,6 +11,11 @@ cd "$root"
 need=""
 command -v ctags >/dev/null 2>&1 && ctags --version 2>/dev/null | grep -q 'Universal Ctags' || need="$need universal-ctags"
 command -v python3 >/dev/null 2>&1 || need="$need python3"
+# JavaScript and TypeScript functions are also read by the TypeScript compiler.
+command -v node >/dev/null 2>&1 || need="$need nodejs"
+[ -d /usr/share/nodejs/typescript ] || need="$need node-typescript"
+# Java methods too, by the JDK's parser.
+command -v javac >/dev/null 2>&1 || need="$need default-jdk-headless"
 if [ -n "$need" ]; then
     if [ "$(id -u)" -ne 0 ]; then
         echo "check-rule-corpus: missing$need; install it or run as root" >&2

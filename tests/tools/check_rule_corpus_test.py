@@ -4,7 +4,8 @@ tagger's, and the figures, kinds and floors on a small corpus of its own.
 
   check_rule_corpus_test.py SOURCE_DIR SKERROW_REGEX WORK_DIR
 
-Exits 77 (skipped) when Universal Ctags is not installed.
+Exits 77 (skipped) when Universal Ctags, node with the TypeScript compiler or
+a JDK is not installed.
 """
 import importlib.util
 import os
@@ -89,6 +90,147 @@ def test_declarations():
         check('%s: only the definition counts, got %r' % (name, tags), tags == expected)
 
 
+JAVASCRIPT = b'''const fs = require('fs')
+const done = er => {
+  log(er)
+}
+log.pause = function () {
+  paused = true
+}
+var m = {
+  id: 1,
+  run: function run (x) {
+    return x
+  }
+}
+function Finder (path) {
+  this.path = path
+}
+function configure (gyp) {
+  find(gyp, function (err) {
+    next()
+  })
+  function next () {
+    tracker[P] = function () {}
+  }
+}
+'''
+
+TYPESCRIPT = b'''export interface Options
+    extends BaseOptions {
+  port: number;
+}
+function start(port: number) {
+  const onerror = (err: Error): void => {
+    fail(err);
+  };
+  const timeoutMs = 5;
+}
+namespace pool {
+  export class Agent {
+    constructor(size: number) {
+      this.size = size;
+    }
+    get free(): number {
+      return 0;
+    }
+  }
+}
+'''
+
+CLOJURE = b'''(ns shapes)
+(defn area [s] (* s s))
+(defn- side [sq] (:side sq))
+(defmacro unless [c & body] `(if ~c nil (do ~@body)))
+'''
+
+LISP = b'''(defclass shape () ())
+(defgeneric area (shape))
+(defmethod area ((s shape)) 0)
+(macrolet ((define-reader (name)
+             `(defun ,name (s) s)))
+  (defmacro with-shape (s) s))
+'''
+
+JAVA_ANONYMOUS = b'''class Bits {
+    Iterator<Integer> iterator() {
+        return new Iterator<Integer>() {
+            @Override
+            public boolean hasNext() {
+                return false;
+            }
+        };
+    }
+}
+'''
+
+ADA = b'''package body Lemmas is
+   procedure Free is new Ada.Unchecked_Deallocation (Cell, Cell_Ptr);
+   procedure Check (K : Integer) is null;
+   procedure Split (S : String) is
+   begin
+      null;
+   end Split;
+end Lemmas;
+'''
+
+FORTRAN = b'''module locks
+  interface
+    subroutine init_lock (svar)
+      integer, intent (out) :: svar
+    end subroutine init_lock
+  end interface
+end module
+'''
+
+SCHEME = b'''(define-module (shapes square))
+(define unit (make-square 1))
+(define (area sq)
+  (define (side s) (car s))
+  (* (side sq) (side sq)))
+(define twice (lambda (x) (* 2 x)))
+'''
+
+
+def test_oracle_corrections():
+    """Where the tagger misfiles or leaves out definitions, the oracle says what
+    the code defines; the names still come from ctags."""
+    tool = load_tool()
+    for name, text, set_name, expected in (
+            # Functions bound to names count, an object literal does not, and
+            # a constructor function filed as a class counts as a function.
+            # The compiler's parser adds the nested function ctags loses after a
+            # callback and the object-literal method; a computed member has no name.
+            ('bind.js', JAVASCRIPT, 'JavaScript', {1: [b'done'], 4: [b'pause'], 9: [b'run'], 13: [b'Finder'],
+                                                   16: [b'configure'], 20: [b'next']}),
+            # A local arrow function counts, a local value does not; the
+            # interface belongs on the line that names it.
+            ('start.ts', TYPESCRIPT, 'TypeScript', {0: [b'Options'], 4: [b'start'], 5: [b'onerror'],
+                                                    10: [b'pool'], 11: [b'Agent', b'pool.Agent'],
+                                                    12: [b'constructor', b'pool.Agent.constructor'],
+                                                    15: [b'free', b'pool.Agent.free']}),
+            ('shapes.clj', CLOJURE, 'Clojure', {1: [b'area'], 2: [b'side'], 3: [b'unless']}),
+            # Generic functions, methods and nested definitions count; a class
+            # and a template inside a macro do not.
+            ('shapes.lisp', LISP, 'Common Lisp', {1: [b'area'], 2: [b'area'], 5: [b'with-shape']}),
+            # ctags does not look into method bodies; the JDK's parser finds
+            # the anonymous class's method on the line of its name.
+            ('Bits.java', JAVA_ANONYMOUS, 'Java', {1: [b'iterator', b'Bits.iterator'], 4: [b'hasNext']}),
+            # ctags reads nothing after a null procedure unless it is shown
+            # with a body; an instance of a generic is no definition.
+            ('lemmas.adb', ADA, 'Ada', {2: [b'Check', b'Lemmas.Check'], 3: [b'Split', b'Lemmas.Split']}),
+            # An interface body declares a procedure with its arguments below.
+            ('locks.f90', FORTRAN, 'Fortran', {2: [b'init_lock']}),
+            # An internal define counts; a module and a plain value do not.
+            ('shapes.scm', SCHEME, 'Scheme', {2: [b'area'], 3: [b'side'], 5: [b'twice']})):
+        path = os.path.join(WORK, name)
+        with open(path, 'wb') as f:
+            f.write(text)
+        language, kinds = tool.COUNTED[set_name]
+        tags = tool.ctags_tags('ctags', language, path, kinds)
+        check('%s: got %r' % (name, tags), tags == expected)
+
+
 PERL = b'''package Tally;
 
 sub new {
@@ -153,9 +295,17 @@ def main():
     if version is None or 'Universal Ctags' not in version.stdout:
         print('skipped: Universal Ctags is not installed')
         return 77
+    if subprocess.run(['node', '-e', 'require("typescript")'], stderr=subprocess.DEVNULL).returncode != 0 \
+            if shutil.which('node') else True:
+        print('skipped: node with the TypeScript compiler is not installed')
+        return 77
+    if not shutil.which('javac'):
+        print('skipped: no JDK is installed')
+        return 77
     os.makedirs(WORK, exist_ok=True)
     test_names()
     test_declarations()
+    test_oracle_corrections()
     test_corpus()
     print('%d checks failed' % len(failures) if failures else 'all checks passed')
     return 1 if failures else 0

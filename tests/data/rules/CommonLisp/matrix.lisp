@@ -150,3 +150,12 @@
     (handler-case (m+ a (make-matrix 2 2))
       (dimension-error (e)
         (format t "~&caught: ~a~%" e)))))
+
+(defmacro define-cell-reader (name accessor)
+  ;; The defun below is a template: the name is only known where it is used.
+  `(progn
+     (defun ,name (m i j)
+       (,accessor (matrix-data m) (index m i j)))))
+
+(define-modify-macro scalef (factor) m*
+  "Multiplies the matrix in a place by FACTOR.")

@@ -173,3 +173,6 @@ CREATE OPERATOR CLASS invoice_no_ops
     OPERATOR 3 =,
     FUNCTION 1 invoice_no_cmp(invoice_no, invoice_no);
     FUNCTION 2 invoice_no_sortsupport(internal)
+
+CREATE CAST (invoice_no AS text) WITH FUNCTION invoice_no_text(invoice_no);
+CREATE CAST (text AS invoice_no) WITHOUT FUNCTION AS ASSIGNMENT;

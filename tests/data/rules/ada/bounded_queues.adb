@@ -164,6 +164,12 @@ package body Bounded_Queues is
       RETURN Capacity - Spool.Length;
    END Capacity_Left;
 
+   procedure Release_Node is new Ada.Unchecked_Deallocation
+     (Node, Node_Access);
+
+   procedure Reset_Statistics is null;
+   --  Kept for callers of the first release; there is nothing to reset.
+
 begin
    Put_Line ("spooler ready, capacity" & Natural'Image (Capacity));
 end Bounded_Queues;
