@@ -196,6 +196,39 @@ SOURCE_VIEWS = {
     'Scheme': lambda line: line.lstrip(),
 }
 
+# SQL: ctags 5.9 tags a routine only when a body follows as "AS '...'" or
+# "BEGIN ... END"; a body in the standard's short form ("CREATE FUNCTION
+# lpad(text, integer) RETURNS text ... RETURN lpad($1, $2, ' ');") it takes for
+# a declaration and leaves out. It is shown such a routine with the same
+# expression as a quoted body ("AS $r$lpad($1, $2, ' ')$r$;"); newlines are
+# kept, so the lines stay where they are.
+SQL_ROUTINE = re.compile(rb'\bCREATE\s+(?:OR\s+REPLACE\s+)?(?:FUNCTION|PROCEDURE)\b', re.I)
+SQL_TOKEN = re.compile(rb"'(?:[^']|'')*'|\"[^\"]*\"|--[^\n]*|/\*.*?\*/|\$\w*\$|\w+|[^\w\s]", re.S)
+
+
+def sql_short_bodies(text):
+    """The text with every routine body of the form "RETURN expression;"
+    written as "AS $r$expression$r$;"."""
+    out, pos = [], 0
+    for routine in SQL_ROUTINE.finditer(text):
+        if routine.start() < pos:
+            continue
+        for token in SQL_TOKEN.finditer(text, routine.end()):
+            word = token.group().upper()
+            if word in (b'AS', b'BEGIN', b';') or word.startswith(b'$'):
+                break
+            if word == b'RETURN':
+                end = next((t for t in SQL_TOKEN.finditer(text, token.end()) if t.group() == b';'), None)
+                if end is not None:
+                    out += [text[pos:token.start()], b'AS $r$', text[token.end():end.start()], b'$r$']
+                    pos = end.start()
+                break
+    out.append(text[pos:])
+    return b''.join(out)
+
+
+TEXT_VIEWS = {'SQL': sql_short_bodies}
+
 TYPE_PARAMETERS = re.compile(rb'(?<=\w)<[^<>]*>$')
 
 SEPARATORS = re.compile(rb'::|\.|:|#|->')
@@ -250,13 +283,14 @@ def ctags_tags(ctags, language, path, kinds):
 def run_ctags(ctags, language, path, text):
     cmd = shlex.split(ctags) + ['-f', '-', '--excmd=number', '--fields=+K', '--extras=+q', '--sort=no',
                                 '--language-force=' + language] + EXTRA_KINDS.get(language, '').split()
-    view = SOURCE_VIEWS.get(language)
+    view, text_view = SOURCE_VIEWS.get(language), TEXT_VIEWS.get(language)
     with tempfile.TemporaryDirectory() as temp:
-        if view:
+        if view or text_view:
             shown = os.path.join(temp, os.path.basename(path))
             with open(shown, 'wb') as f:
-                f.write(b'\n'.join(view(line) for line in text))
-        proc = subprocess.run(cmd + [shown if view else path], stdout=subprocess.PIPE,
+                shown_text = b'\n'.join(view(line) for line in text) if view else b'\n'.join(text)
+                f.write(text_view(shown_text) if text_view else shown_text)
+        proc = subprocess.run(cmd + [shown if view or text_view else path], stdout=subprocess.PIPE,
                               stderr=subprocess.PIPE, timeout=120)
     if proc.returncode != 0:
         raise Problem('ctags failed on %s: %s' % (path, proc.stderr.decode('latin-1').strip()))
@@ -290,10 +324,19 @@ def last_part(name):
     return SEPARATORS.split(name)[-1] if name else name
 
 
+def unquote(name):
+    if len(name) > 2 and name[:1] in b'"`' and name[-1:] == name[:1]:
+        return name[1:-1]
+    return name
+
+
 def agree_one(rule_name, oracle_name):
     # ctags writes "operator &" where the source has "operator&", and leaves
     # out the type parameters that a set may show ("From<T>").
+    # It also drops the quotes of a quoted identifier (SQL's "substring").
     rule_name, oracle_name = rule_name.replace(b' ', b''), oracle_name.replace(b' ', b'')
+    if unquote(rule_name) == oracle_name:
+        return True
     if not rule_name.endswith(b'...'):
         rule_name = TYPE_PARAMETERS.sub(b'', rule_name)
     if rule_name == oracle_name or check_rules.shorten(oracle_name) == rule_name:

@@ -48,6 +48,8 @@ def test_names():
     check('no name where the tagger has none', agree(b'', []))
     check('type parameters the tagger leaves out', agree(b'TBits.From<T>', [b'TBits.From']))
     check('an operator is no type parameter list', not agree(b'<=>', [b'==']))
+    check('quoted identifier', agree(b'"substring"', [b'substring']))
+    check('a quote alone is no name', not agree(b'"', [b'']))
 
 
 JAVA = b'''interface Shape {
@@ -191,6 +193,20 @@ SCHEME = b'''(define-module (shapes square))
 (define twice (lambda (x) (* 2 x)))
 '''
 
+SQL = b'''CREATE OR REPLACE FUNCTION lpad(text, integer)
+ RETURNS text
+ LANGUAGE sql
+RETURN lpad($1, $2, ' ');
+
+CREATE FUNCTION ratio(a numeric, b numeric) RETURNS numeric RETURN a / b;
+CREATE FUNCTION total(id int) RETURNS numeric LANGUAGE sql
+AS 'SELECT sum(amount) FROM lines WHERE invoice = $1';
+CREATE FUNCTION label(id int) RETURNS text LANGUAGE plpgsql AS $$
+BEGIN
+  RETURN 'INV-' || id;
+END $$;
+'''
+
 
 def test_oracle_corrections():
     """Where the tagger misfiles or leaves out definitions, the oracle says what
@@ -222,7 +238,9 @@ def test_oracle_corrections():
             # An interface body declares a procedure with its arguments below.
             ('locks.f90', FORTRAN, 'Fortran', {2: [b'init_lock']}),
             # An internal define counts; a module and a plain value do not.
-            ('shapes.scm', SCHEME, 'Scheme', {2: [b'area'], 3: [b'side'], 5: [b'twice']})):
+            ('shapes.scm', SCHEME, 'Scheme', {2: [b'area'], 3: [b'side'], 5: [b'twice']}),
+            # A body in the short form "RETURN expression;" is a body.
+            ('short.sql', SQL, 'SQL', {0: [b'lpad'], 5: [b'ratio'], 6: [b'total'], 8: [b'label']})):
         path = os.path.join(WORK, name)
         with open(path, 'wb') as f:
             f.write(text)

@@ -176,3 +176,22 @@ CREATE OPERATOR CLASS invoice_no_ops
 
 CREATE CAST (invoice_no AS text) WITH FUNCTION invoice_no_text(invoice_no);
 CREATE CAST (text AS invoice_no) WITHOUT FUNCTION AS ASSIGNMENT;
+
+CREATE OR REPLACE FUNCTION
+  invoice_due(invoice_id integer, grace interval DEFAULT '30 days')
+  RETURNS date STABLE LANGUAGE sql
+RETURN (SELECT issued + grace FROM invoices WHERE id = invoice_id);
+
+CREATE OR REPLACE FUNCTION
+  "invoice_label"(integer, text DEFAULT 'INV')
+  RETURNS text IMMUTABLE LANGUAGE sql
+RETURN $2 || '-' || $1;
+
+CREATE VIEW customer_counts AS
+SELECT customer_id,
+  count(DISTINCT invoice_id),
+  string_agg(ALL note, ', ')
+FROM invoices GROUP BY customer_id;
+
+INSERT INTO invoices (id, status)
+VALUES(42, DEFAULT);
