@@ -4,7 +4,7 @@
 // "LINE<TAB>NAME" row per definition, LINE counted from 1, where the name is
 // written. tools/check-rule-corpus.py adds them where ctags's parser loses its
 // way (nested functions after a callback, object-literal methods, the class
-// members inside a namespace).
+// members inside a namespace, nested namespaces).
 //
 //   check-rule-corpus-functions.js FILE
 'use strict';
@@ -33,6 +33,12 @@ function nameOf (node) {
     return left === null ? null : left + '.' + node.name.text;
   }
   if (node.kind === ts.SyntaxKind.ThisKeyword) return 'this';
+  // A method named by a symbol ("[Symbol.iterator]() {") is written and
+  // searched for with its brackets.
+  if (ts.isComputedPropertyName(node)) {
+    const inner = nameOf(node.expression);
+    return inner === null || !ts.isPropertyAccessExpression(node.expression) ? null : '[' + inner + ']';
+  }
   return null;
 }
 
@@ -48,6 +54,8 @@ function definition (node) {
       isFunction(node.initializer)) {
     return [nameOf(node.name), node.name];
   }
+  // A namespace holds code; ctags leaves out those nested in another.
+  if (ts.isModuleDeclaration(node) && node.body && ts.isIdentifier(node.name)) return [node.name.text, node.name];
   if (ts.isBinaryExpression(node) && node.operatorToken.kind === ts.SyntaxKind.EqualsToken && isFunction(node.right)) {
     return [nameOf(node.left), node.left];
   }

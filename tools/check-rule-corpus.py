@@ -127,7 +127,7 @@ def counted_kind(language, kind, name, line, kinds):
         return 'function'
     if language == 'JavaScript' and kind == 'class' and not CLASS_KEYWORD.search(line):
         return None
-    if language in PARSED and re.search(rb'(?<![\w$.])' + re.escape(name) + rb'\s*\[', line):
+    if language in PARSED and re.search(rb'(?<![\w$.])' + re.escape(last_part(name)) + rb'\s*\[', line):
         return None  # "tracker[P] = function": a computed member, which ctags names after the object
     if language == 'Scheme' and SCHEME_NO_PROCEDURE.match(line):
         return None

@@ -138,6 +138,18 @@ namespace pool {
     }
   }
 }
+namespace outer {
+  namespace inner {
+    class Bag {
+      [Symbol.iterator]() {
+        return [];
+      }
+      get [Symbol.toStringTag]() {
+        return "Bag";
+      }
+    }
+  }
+}
 '''
 
 CLOJURE = b'''(ns shapes)
@@ -220,11 +232,15 @@ def test_oracle_corrections():
             ('bind.js', JAVASCRIPT, 'JavaScript', {1: [b'done'], 4: [b'pause'], 9: [b'run'], 13: [b'Finder'],
                                                    16: [b'configure'], 20: [b'next']}),
             # A local arrow function counts, a local value does not; the
-            # interface belongs on the line that names it.
+            # interface belongs on the line that names it. The compiler's
+            # parser adds the nested namespace ctags leaves out and the
+            # methods named by a symbol, which ctags calls "get" or misses.
             ('start.ts', TYPESCRIPT, 'TypeScript', {0: [b'Options'], 4: [b'start'], 5: [b'onerror'],
                                                     10: [b'pool'], 11: [b'Agent', b'pool.Agent'],
                                                     12: [b'constructor', b'pool.Agent.constructor'],
-                                                    15: [b'free', b'pool.Agent.free']}),
+                                                    15: [b'free', b'pool.Agent.free'], 20: [b'outer'],
+                                                    21: [b'inner'], 22: [b'Bag', b'outer.Bag'],
+                                                    23: [b'[Symbol.iterator]'], 26: [b'[Symbol.toStringTag]']}),
             ('shapes.clj', CLOJURE, 'Clojure', {1: [b'area'], 2: [b'side'], 3: [b'unless']}),
             # Generic functions, methods and nested definitions count; a class
             # and a template inside a macro do not.

@@ -180,3 +180,20 @@ class RetryPolicy {
     return attempt < this.limit && this.delayMs >= 0;
   }
 }
+
+namespace tasks.history {
+  class Journal {
+    constructor(name: string);
+    constructor(name: string, size?: number) {
+      this.name = name;
+    }
+
+    public * entries() {
+      yield* this.items;
+    }
+
+    [Symbol.iterator]() {
+      return this.entries();
+    }
+  }
+}
