@@ -9,9 +9,9 @@ rule set's name of a line comes from the module's own scan, through
 skerrow-regex, as tools/check-rules.py does it.
 
 Prints per set the share of non-empty lines on which both agree, the ceiling
-(the agreement of the best rule that sees one line at a time: one that marks
-exactly the lines ctags tags, when the name stands on that line and the same
-text is not also a plain line elsewhere), and the main kinds of disagreement
+(the agreement of the best rule found that sees one line at a time: it marks
+lines that ctags tags, when the name stands on that line, and decides alike
+for all lines of one form, see best_line_rule), and the main kinds of disagreement
 with an example each. Exits 1 when a set falls below its floor in
 tests/data/corpus/floors.tsv.
 
@@ -382,25 +382,91 @@ def carry(lines, tags, current):
     return names
 
 
+NAMED = b'\0name'  # the decision "a header named by the name that ends the line"
+TRAILING_NAME = re.compile(rb'(.*\s)([\w.$]+)$')
+
+
 def best_line_rule(files):
     """Tags that a rule seeing one line at a time can reproduce: the name must
-    stand on the line, and a text that is also a plain line elsewhere is
-    decided by its majority."""
-    votes = collections.defaultdict(collections.Counter)
+    stand on the line, and one decision holds for every line of the same form.
+    A line that ends in the name of its definition (Ada's "procedure
+    Start_Search_Internal", with the parameters below) has the form of the
+    text before the name, which it shares with every line of that text and
+    another name (the declaration "function readdir_gnat"): a rule reads the
+    name, not whether it begins a body. Each form starts with the decision of
+    the majority of its lines; then each form whose lines disagree takes, in
+    turn, the decision under which most lines agree. Counting lines of text
+    alone undervalues a header whose body is long beside declarations of the
+    same form whose lines carry the same name anyway."""
+    prefixes = set()
     for lines, tags in files:
+        for n, names in tags.items():
+            m = TRAILING_NAME.match(lines[n].strip()) if n < len(lines) else None
+            if m and any(last_part(name) == m.group(2) or name == m.group(2) for name in names):
+                prefixes.add(m.group(1))
+
+    def form(line):
+        text = line.strip()
+        m = TRAILING_NAME.match(text)
+        return (m.group(1) + NAMED, m.group(2)) if m and m.group(1) in prefixes else (text, None)
+
+    votes = collections.defaultdict(collections.Counter)
+    forms = []
+    for lines, tags in files:
+        file_forms = []
         for n, line in enumerate(lines):
             if not line:
+                file_forms.append(None)
                 continue
+            key, own = form(line)
             names = tuple(name for name in tags.get(n, []) if last_part(name) in line)
-            votes[line.strip()][names or None] += 1
+            if own is not None and names:
+                names = (NAMED,)
+            votes[key][names or None] += 1
+            file_forms.append((key, own))
+        forms.append(file_forms)
+    decision = {key: counts.most_common(1)[0][0] for key, counts in votes.items()}
+    oracles = [carry(lines, tags, []) for lines, tags in files]
+    memo = {}
+
+    def name_of(key, own):
+        chosen = decision[key]
+        if chosen is None:
+            return None
+        return own if chosen[0] == NAMED else chosen[0]
+
+    def agreeing(k):
+        current, hits = b'', 0
+        for item, oracle in zip(forms[k], oracles[k]):
+            if item is None:
+                continue
+            name = name_of(*item)
+            if name is not None:
+                current = name
+            key = (current, tuple(oracle))
+            if key not in memo:
+                memo[key] = agree(current, oracle)
+            hits += memo[key]
+        return hits
+
+    holding = collections.defaultdict(set)
+    for k, file_forms in enumerate(forms):
+        for item in file_forms:
+            if item is not None and len(votes[item[0]]) > 1:
+                holding[item[0]].add(k)
+    for key in sorted(holding):
+        scores = {}
+        for choice in votes[key]:
+            decision[key] = choice
+            scores[choice] = sum(agreeing(k) for k in holding[key])
+        decision[key] = max(votes[key], key=lambda choice: (scores[choice], votes[key][choice]))
     result = []
-    for lines, tags in files:
+    for file_forms in forms:
         chosen = {}
-        for n, line in enumerate(lines):
-            if line:
-                names = votes[line.strip()].most_common(1)[0][0]
-                if names is not None:
-                    chosen[n] = names[0]
+        for n, item in enumerate(file_forms):
+            name = name_of(*item) if item is not None else None
+            if name is not None:
+                chosen[n] = name
         result.append(chosen)
     return result
 

@@ -265,6 +265,24 @@ def test_oracle_corrections():
         check('%s: got %r' % (name, tags), tags == expected)
 
 
+def test_ceiling():
+    best_line_rule = load_tool().best_line_rule
+    # Two declarations and one body share a text; the body's lines outweigh
+    # the declarations', so the best rule takes the text for a header.
+    lines = [b'function Match', b'  (P : Exact) return Boolean;', b'function Match',
+             b'  (P : Regexp) return Boolean;', b'function Match', b'  (P : Exact) return Boolean', b'is',
+             b'begin', b'   return P.Str = Current;', b'end Match;']
+    chosen = best_line_rule([(lines, {4: [b'Match']})])[0]
+    check('a long body outweighs its declarations: %r' % chosen, chosen.get(4) == b'Match')
+    # A name alone on its line begins a body or a declaration; a rule sees
+    # the form, not the name, so both get the same decision.
+    lines = [b'procedure Start_Search', b'  (Search : in out Search_Type);', b'procedure Close',
+             b'  (Search : in out Search_Type);', b'procedure Start_Search', b'  (Search : in out Search_Type)',
+             b'is', b'begin', b'   Search.Open := True;', b'   Search.Count := 0;', b'end Start_Search;']
+    chosen = best_line_rule([(lines, {4: [b'Start_Search']})])[0]
+    check('one decision for a name alone: %r' % chosen, (0 in chosen) == (2 in chosen) == (4 in chosen))
+
+
 PERL = b'''package Tally;
 
 sub new {
@@ -340,6 +358,7 @@ def main():
     test_names()
     test_declarations()
     test_oracle_corrections()
+    test_ceiling()
     test_corpus()
     print('%d checks failed' % len(failures) if failures else 'all checks passed')
     return 1 if failures else 0

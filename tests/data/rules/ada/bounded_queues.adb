@@ -170,6 +170,12 @@ package body Bounded_Queues is
    procedure Reset_Statistics is null;
    --  Kept for callers of the first release; there is nothing to reset.
 
+   function Clock_Ticks (Unit : Natural) return Long_Integer
+     with Import, Convention => C, External_Name => "clock_ticks";
+
+   procedure Check_Spool (Depth : Natural) with
+     Ghost, Pre => Depth <= Capacity;
+
 begin
    Put_Line ("spooler ready, capacity" & Natural'Image (Capacity));
 end Bounded_Queues;
