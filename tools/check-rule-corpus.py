@@ -54,6 +54,7 @@ COUNTED = {
     'Go': ('Go', {'func'}),
     'Java': ('Java', {'method'}),
     'JavaScript': ('JavaScript', {'function', 'method', 'class', 'generator', 'getter', 'setter'}),
+    'Kotlin': ('Kotlin', {'method'}),
     'Lua': ('Lua', {'function'}),
     'MATLAB': ('MatLab', {'function'}),
     'Markdown': ('Markdown', {'chapter', 'section', 'subsection', 'subsubsection',
@@ -83,6 +84,41 @@ NOT_DEFINITIONS = {
     # (...);") is declared in one line, with no code of its own below.
     'Ada': re.compile(rb'\bis\s+new\b', re.I),
 }
+
+# Kotlin: ctags 5.9 files as methods, beside the functions, the parameters of
+# lambdas ("{ input ->"), variables bound in a "when" ("when (val e = x)") and
+# functions without a body (an interface's "fun drop(n: Int): Sequence<T>", an
+# "expect fun"). A function is a "fun" line whose signature goes on to a body,
+# "{" or "=".
+KOTLIN_FUN = re.compile(rb'\bfun\b')
+
+
+def kotlin_function(text, line, name):
+    depth, seen = 0, False
+    for n in range(line, min(line + 40, len(text))):
+        row = text[n]
+        if n == line:
+            m = KOTLIN_FUN.search(row)
+            if not m or not re.search(rb'(?<![\w`])' + re.escape(last_part(name)) + rb'(?![\w`])', row[m.end():]):
+                return False
+            row = row[m.end():]
+        stripped = row.strip()
+        if seen and depth == 0:
+            if not stripped:
+                continue
+            if stripped[:1] in b'{=':
+                return True
+            if not stripped.startswith((b':', b'where', b'.', b'->')):
+                return False
+        for k, c in enumerate(row):
+            if c == 0x28:
+                depth, seen = depth + 1, True
+            elif c == 0x29:
+                depth -= 1
+            elif seen and depth == 0 and c in b'{=':
+                return True
+    return False
+
 
 PASCAL_IMPLEMENTATION = re.compile(rb'\s*implementation\b', re.I)
 
@@ -234,7 +270,7 @@ TYPE_PARAMETERS = re.compile(rb'(?<=\w)<[^<>]*>$')
 SEPARATORS = re.compile(rb'::|\.|:|#|->')
 # ctags makes up names for anonymous functions; no rule could show them, and the
 # line belongs to the enclosing named function as far as a reader is concerned.
-ANONYMOUS = (b'AnonymousFunction', b'__anon')
+ANONYMOUS = (b'AnonymousFunction', b'__anon', b'<lambda>')
 ESCAPE = re.compile(rb'\\x([0-9a-fA-F]{2})')  # ctags escapes some leading characters
 
 
@@ -254,7 +290,7 @@ def ctags_tags(ctags, language, path, kinds):
         fields = row.split(b'\t')
         if len(fields) < 4 or not fields[2].endswith(b';"'):
             continue
-        if fields[0].startswith(ANONYMOUS):
+        if fields[0].startswith(ANONYMOUS) or last_part(fields[0]).startswith(ANONYMOUS):
             continue
         line = name_line(text, int(fields[2][:-2]) - 1, fields[0])
         if not counted_kind(language, fields[3].decode('latin-1'), fields[0],
@@ -265,6 +301,8 @@ def ctags_tags(ctags, language, path, kinds):
         if language in BODILESS_WITH_SEMICOLON and line < len(text) and text[line].rstrip().endswith(b';'):
             continue
         if language in NOT_DEFINITIONS and line < len(text) and NOT_DEFINITIONS[language].search(text[line]):
+            continue
+        if language == 'Kotlin' and not kotlin_function(text, line, fields[0]):
             continue
         name = ESCAPE.sub(lambda m: bytes([int(m.group(1), 16)]), fields[0])
         if language == 'Lisp' and name.startswith((b',', b'`')):

@@ -219,6 +219,24 @@ BEGIN
 END $$;
 '''
 
+KOTLIN = b'''interface Sized {
+    fun size(): Int
+}
+internal expect fun checkIndex(index: Int): Int
+fun copyAll(
+    from: List<String>,
+    to: MutableList<String>
+): Int {
+    from.forEach { item -> to.add(item) }
+    return when (val n = from.size) {
+        0 -> 0
+        else -> n
+    }
+}
+fun twice(x: Int) =
+    x * 2
+'''
+
 
 def test_oracle_corrections():
     """Where the tagger misfiles or leaves out definitions, the oracle says what
@@ -255,6 +273,9 @@ def test_oracle_corrections():
             ('locks.f90', FORTRAN, 'Fortran', {2: [b'init_lock']}),
             # An internal define counts; a module and a plain value do not.
             ('shapes.scm', SCHEME, 'Scheme', {2: [b'area'], 3: [b'side'], 5: [b'twice']}),
+            # Lambda parameters, "when" variables and functions without a
+            # body are no definitions.
+            ('sized.kt', KOTLIN, 'Kotlin', {4: [b'copyAll'], 14: [b'twice']}),
             # A body in the short form "RETURN expression;" is a body.
             ('short.sql', SQL, 'SQL', {0: [b'lpad'], 5: [b'ratio'], 6: [b'total'], 8: [b'label']})):
         path = os.path.join(WORK, name)

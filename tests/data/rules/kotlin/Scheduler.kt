@@ -178,3 +178,7 @@ suspend fun main() {
     scheduler += Task("build", dependsOn = setOf("fetch"))
     println(scheduler.runAll(retries = 2).summary())
 }
+
+internal fun Result<*>.failedTask(): Task? {
+    return exceptionOrNull()?.let { Task(it.message ?: "unknown") }
+}
