@@ -60,6 +60,8 @@ COUNTED = {
     'Markdown': ('Markdown', {'chapter', 'section', 'subsection', 'subsubsection',
                               'l4subsection', 'l5subsection'}),
     'PHP': ('PHP', {'function', 'class', 'interface', 'trait', 'enum'}),
+    # ctags's "class" kind is a class method ("+ (id) new").
+    'Objective-C': ('ObjectiveC', {'method', 'class', 'function'}),
     'Pascal': ('Pascal', {'function', 'procedure'}),
     'Perl': ('Perl', {'subroutine'}),
     'Python': ('Python', {'function', 'member', 'class'}),
@@ -74,7 +76,7 @@ COUNTED = {
 # Languages where a method line ending in ";" has no body: an interface or
 # abstract method, a trait's required method. ctags tags these like
 # definitions, but no code lies below them, so they count as declarations.
-BODILESS_WITH_SEMICOLON = {'C#', 'Java', 'Rust', 'TypeScript', 'PHP', 'C', 'C++'}
+BODILESS_WITH_SEMICOLON = {'C#', 'Java', 'Rust', 'TypeScript', 'PHP', 'C', 'C++', 'ObjectiveC'}
 
 # Lines ctags takes for definitions that are none: Pascal procedure types
 # ("TCallback = procedure(...)").
@@ -292,7 +294,11 @@ def ctags_tags(ctags, language, path, kinds):
             continue
         if fields[0].startswith(ANONYMOUS) or last_part(fields[0]).startswith(ANONYMOUS):
             continue
-        line = name_line(text, int(fields[2][:-2]) - 1, fields[0])
+        if language == 'ObjectiveC' and fields[0].endswith(b':'):
+            line = selector_line(text, int(fields[2][:-2]) - 1, fields[0])
+            fields[0] = fields[0].split(b':')[0]
+        else:
+            line = name_line(text, int(fields[2][:-2]) - 1, fields[0])
         if not counted_kind(language, fields[3].decode('latin-1'), fields[0],
                             text[line] if line < len(text) else b'', kinds):
             continue
@@ -343,6 +349,17 @@ def name_line(text, line, name):
         for above in (line - 1, line - 2):
             if above >= 0 and written.search(text[above]):
                 return above
+    return line
+
+
+def selector_line(text, line, selector):
+    """The line of an Objective-C method whose selector takes arguments: ctags
+    puts it on the line of the body's "{", below a signature of one line per
+    keyword; the method is named where its first keyword is written."""
+    first = re.compile(rb'^\s*[-+]\s*(?:\([^)]*\))?\s*' + re.escape(selector.split(b':')[0]) + rb'\s*:')
+    for above in range(line, max(line - 20, -1), -1):
+        if above < len(text) and first.match(text[above]):
+            return above
     return line
 
 

@@ -237,6 +237,22 @@ fun twice(x: Int) =
     x * 2
 '''
 
+OBJECTIVE_C = b'''@interface Clock : NSObject
+- (id) initWithTick: (double)tick;
+@end
+
+@implementation Clock
++ (id) clockWithTick: (double)tick
+              repeats: (BOOL)flag
+{
+  return [[self alloc] initWithTick: tick];
+}
+- (void) stop
+{
+}
+@end
+'''
+
 
 def test_oracle_corrections():
     """Where the tagger misfiles or leaves out definitions, the oracle says what
@@ -276,6 +292,9 @@ def test_oracle_corrections():
             # Lambda parameters, "when" variables and functions without a
             # body are no definitions.
             ('sized.kt', KOTLIN, 'Kotlin', {4: [b'copyAll'], 14: [b'twice']}),
+            # A method is named by its selector's first keyword where that
+            # is written, not on the line of "{"; a declaration is none.
+            ('clock.m', OBJECTIVE_C, 'Objective-C', {5: [b'clockWithTick'], 10: [b'stop']}),
             # A body in the short form "RETURN expression;" is a body.
             ('short.sql', SQL, 'SQL', {0: [b'lpad'], 5: [b'ratio'], 6: [b'total'], 8: [b'label']})):
         path = os.path.join(WORK, name)
