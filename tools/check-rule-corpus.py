@@ -64,6 +64,7 @@ COUNTED = {
     'Objective-C': ('ObjectiveC', {'method', 'class', 'function'}),
     'Pascal': ('Pascal', {'function', 'procedure'}),
     'Perl': ('Perl', {'subroutine'}),
+    'PowerShell': ('PowerShell', {'function'}),
     'Python': ('Python', {'function', 'member', 'class'}),
     'Ruby': ('Ruby', {'method', 'singletonMethod', 'class', 'module'}),
     'Rust': ('Rust', {'function', 'method', 'macro'}),
