@@ -97,6 +97,9 @@ KOTLIN_FUN = re.compile(rb'\bfun\b')
 
 
 def kotlin_function(text, line, name):
+    """Whether the tag on a line is a function with a body: its name follows
+    "fun" there and, past the parameters, "{" or "=" comes before anything
+    but a return type or constraints."""
     depth, seen = 0, False
     for n in range(line, min(line + 40, len(text))):
         row = text[n]
@@ -113,7 +116,7 @@ def kotlin_function(text, line, name):
                 return True
             if not stripped.startswith((b':', b'where', b'.', b'->')):
                 return False
-        for k, c in enumerate(row):
+        for c in row:
             if c == 0x28:
                 depth, seen = depth + 1, True
             elif c == 0x29:
@@ -254,7 +257,7 @@ def sql_short_bodies(text):
             continue
         for token in SQL_TOKEN.finditer(text, routine.end()):
             word = token.group().upper()
-            if word in (b'AS', b'BEGIN', b';') or word.startswith(b'$'):
+            if word in (b'AS', b'BEGIN', b';') or (len(word) > 1 and word.startswith(b'$') and word.endswith(b'$')):
                 break
             if word == b'RETURN':
                 end = next((t for t in SQL_TOKEN.finditer(text, token.end()) if t.group() == b';'), None)
