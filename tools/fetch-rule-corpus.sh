@@ -2,6 +2,9 @@
 # Rebuilds tests/data/corpus from Debian packages: installs the packages named
 # in tools/rule-corpus.list, copies the chosen files into one folder per rule
 # set and records package, version and licence in tests/data/corpus/SOURCES.tsv.
+# Rows whose source is src:PATH take PATH from the upstream tarball of the
+# Debian source package named in the row (apt-get source --tar-only, which
+# needs a deb-src line for the distribution).
 # Needs root (apt-get); run it only to change the corpus, the test reads the
 # committed copy.
 set -eu
@@ -9,7 +12,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 list="$root/tools/rule-corpus.list"
 out="$root/tests/data/corpus"
 
-packages=$(grep -v '^#' "$list" | cut -f2 | sort -u)
+packages=$(grep -v '^#' "$list" | awk -F'\t' '$3 !~ /^src:/ { print $2 }' | sort -u)
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing="$missing $p"
@@ -19,6 +22,17 @@ if [ -n "$missing" ]; then
     # shellcheck disable=SC2086 # one word per package
     DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
 fi
+
+sources=$(mktemp -d)
+trap 'rm -rf "$sources"' EXIT
+# The upstream tarball of a source package, downloaded once.
+source_tarball() {
+    if [ ! -d "$sources/$1" ]; then
+        mkdir "$sources/$1"
+        (cd "$sources/$1" && apt-get source -qq --tar-only "$1" >/dev/null)
+    fi
+    find "$sources/$1" -name '*.orig.tar.*' ! -name '*.asc' | head -n 1
+}
 
 find "$out" -mindepth 1 -maxdepth 1 -type d -exec rm -r {} +
 printf 'set\tfile\tpackage\tversion\tlicence\tsource\n' > "$out/SOURCES.tsv"
@@ -30,10 +44,17 @@ grep -v '^#' "$list" | while IFS='	' read -r set package source file licence; do
         unzip -p "${rest%%:*}" "${rest#*:}" > "$out/$set/$file" ;;
     gz:*)
         gzip -dc "${source#gz:}" > "$out/$set/$file" ;;
+    src:*)
+        tarball=$(source_tarball "$package")
+        top=$(tar tf "$tarball" | head -n 1 | cut -d/ -f1)
+        tar xOf "$tarball" "$top/${source#src:}" > "$out/$set/$file" ;;
     *)
         cp "$source" "$out/$set/$file" ;;
     esac
-    version=$(dpkg-query -W -f='${Version}' "$package")
+    case "$source" in
+    src:*) version=$(apt-cache showsrc "$package" | sed -n 's/^Version: //p' | head -n 1) ;;
+    *) version=$(dpkg-query -W -f='${Version}' "$package") ;;
+    esac
     printf '%s\t%s\t%s\t%s\t%s\t%s\n' "$set" "$file" "$package" "$version" "$licence" "$source" >> "$out/SOURCES.tsv"
 done
 du -sh "$out"

@@ -192,6 +192,52 @@ SCHEME = b'''(define-module (shapes square))
 '''
 
 
+HASKELL = b'''module Pretty where
+infixl 6 <>
+isEmpty :: Doc -> Bool
+-- | Documented apart from its equations.
+text :: String -> Doc
+
+isEmpty Empty = True
+isEmpty _ = False
+
+render, renderLine
+  :: Doc -> String
+render d = show d
+renderLine d = show d
+'''
+ASM = b'''%macro cextern 1
+[extern %1]
+%endmacro
+cextern dc_x
+trackbuf resb 512
+bi_pvd:	dd 16
+getlinsec:
+	mov ax,1
+.loop:	dec cx
+	jnz .loop
+	ret
+'''
+BASIC = b'''Class Account
+    Public Default Property Get Balance()
+        Balance = 0
+    End Property
+    Public Default Sub Reset()
+    End Sub
+End Class
+Sub SetTotal(x)
+End Sub
+SubSetTotal 1
+'''
+R = b'''gen$new <- function(...) {
+  lapply(x, function(y) y)
+}
+`[.glue` <- function(x, i) {
+  x
+}
+'''
+
+
 def test_oracle_corrections():
     """Where the tagger misfiles or leaves out definitions, the oracle says what
     the code defines; the names still come from ctags."""
@@ -222,7 +268,22 @@ def test_oracle_corrections():
             # An interface body declares a procedure with its arguments below.
             ('locks.f90', FORTRAN, 'Fortran', {2: [b'init_lock']}),
             # An internal define counts; a module and a plain value do not.
-            ('shapes.scm', SCHEME, 'Scheme', {2: [b'area'], 3: [b'side'], 5: [b'twice']})):
+            ('shapes.scm', SCHEME, 'Scheme', {2: [b'area'], 3: [b'side'], 5: [b'twice']}),
+            # A signature declares the functions in it that have equations,
+            # near them or apart; a fixity declaration is none.
+            ('pretty.hs', HASKELL, 'Haskell', {2: [b'isEmpty'], 6: [b'isEmpty'], 7: [b'isEmpty'],
+                                               9: [b'render', b'renderLine'], 11: [b'render'],
+                                               12: [b'renderLine']}),
+            # A NASM macro counts and its uses do not; data labels and local
+            # labels do not either.
+            ('boot.asm', ASM, 'Assembler x86', {0: [b'cextern'], 6: [b'getlinsec']}),
+            # A class, a property procedure and a sub with modifiers ctags
+            # does not read count; a call that begins with "Sub" does not.
+            ('account.vbs', BASIC, 'Visual Basic', {0: [b'Account'], 1: [b'Balance'], 4: [b'Reset'],
+                                                    7: [b'SetTotal']}),
+            # ctags names anonymous functions (and a function bound to a
+            # member) "anonFunc..." and keeps the quotes of a quoted name.
+            ('glue.R', R, 'R', {3: [b'[.glue']})):
         path = os.path.join(WORK, name)
         with open(path, 'wb') as f:
             f.write(text)
