@@ -156,12 +156,22 @@ def counted_kind(language, kind, name, line, kinds):
 # functions after a callback, object-literal methods and the members of a
 # class inside a namespace. Java: the JDK's parser
 # (tools/check-rule-corpus-methods.java), as ctags does not look into method
-# bodies and so misses the methods of anonymous and local classes.
+# bodies and so misses the methods of anonymous and local classes. Haskell:
+# see PARSER_FIRST.
 PARSERS = {
     'JavaScript': (['node', os.path.join(ROOT, 'tools', 'check-rule-corpus-functions.js')], 'nodejs, node-typescript'),
     'TypeScript': (['node', os.path.join(ROOT, 'tools', 'check-rule-corpus-functions.js')], 'nodejs, node-typescript'),
     'Java': (['java', os.path.join(ROOT, 'tools', 'check-rule-corpus-methods.java')], 'a JDK'),
+    'Haskell': (['runhugs', os.path.join(ROOT, 'tools', 'check-rule-corpus-decls.hs')],
+                'hugs, libhugs-haskell-src-bundled'),
 }
+# Haskell: ctags tags a function at its equations only, has no kind for
+# classes and instances, leaves out most operator definitions and reads an
+# equation with constructor patterns ("R f1 +++ R f2 = ...") as a function
+# "f1". The haskell-src parser (tools/check-rule-corpus-decls.hs) lists the
+# top-level type signatures, equations, classes and instances; on the lines
+# it lists, its name wins.
+PARSER_FIRST = {'Haskell'}
 PARSED = {'JavaScript', 'TypeScript'}  # where computed member names occur
 
 
@@ -198,31 +208,6 @@ ASM_LOCAL_LABEL = re.compile(rb'\s*\.')
 # shown to it in the first form; and it takes a use of a macro ("cextern
 # dc_x") for a label without a colon, which the file's macros rule out.
 ASM_NASM_MACRO = re.compile(rb'^(\s*)%i?macro\s+([^\s%]+)', re.I)
-
-
-# Haskell: ctags tags a function at its equations only, while its type
-# signature ("usageInfo :: String", or the name alone with "::" on the lines
-# below) declares it, whether just above the equations or in a block of
-# signatures elsewhere in the module; the lines below a signature (its
-# continuation, the comments that document it) belong to it. A signature at
-# the start of a line counts for the names in it that ctags reports as
-# functions of the file.
-HASKELL_SIGNATURE = re.compile(rb'((?:\([^\s()]+\)|[a-z_][\w\']*)(?:\s*,\s*(?:\([^\s()]+\)|[a-z_][\w\']*))*)\s*(::|$)')
-
-
-def haskell_signatures(text, tags):
-    functions = {name for names in tags.values() for name in names}
-    found = {}
-    for n, row in enumerate(text):
-        m = HASKELL_SIGNATURE.match(row.rstrip())
-        if not m or (not m.group(2) and not (n + 1 < len(text) and text[n + 1].lstrip().startswith(b'::')
-                                             and text[n + 1][:1].isspace())):
-            continue
-        names = [name.strip(b'() ') for name in m.group(1).split(b',')]
-        names = [name for name in names if name in functions]
-        if names:
-            found[n] = names
-    return found
 
 
 # Basic: ctags's parser reads BASIC dialects without classes or property
@@ -323,11 +308,12 @@ def ctags_tags(ctags, language, path, kinds):
         names = tags.setdefault(line, [])
         if name not in names:
             names.append(name)
-    if language == 'Haskell':
-        tags.update(haskell_signatures(text, tags))
     if language in PARSERS:
         for line, name in parsed_functions(language, path).items():
-            tags.setdefault(line, [name])
+            if language in PARSER_FIRST:
+                tags[line] = [name]
+            else:
+                tags.setdefault(line, [name])
     return tags
 
 
