@@ -72,6 +72,12 @@ COUNTED = {
     'Scheme': ('Scheme', {'function'}),
     'Shell': ('Sh', {'function'}),
     'TypeScript': ('TypeScript', {'function', 'method', 'class', 'interface', 'enum', 'namespace', 'generator'}),
+    'Haskell': ('Haskell', {'function'}),
+    'R': ('R', {'function'}),
+    'Elixir': ('Elixir', {'function', 'macro', 'guard'}),
+    'Visual Basic': ('Basic', {'function', 'enum'}),  # and classes, which ctags does not know (below)
+    'Assembler x86': ('Asm', {'label', 'macro'}),
+    'Batch files': ('DosBatch', {'label'}),
 }
 
 # Languages where a method line ending in ";" has no body: an interface or
@@ -175,6 +181,13 @@ def counted_kind(language, kind, name, line, kinds):
         return None
     if language == 'Lisp' and kind == 'unknown' and LISP_FUNCTION_FORMS.match(line):
         return 'function'
+    if language == 'Asm' and kind == 'label' and (ASM_DATA.match(line) or ASM_LOCAL_LABEL.match(line)):
+        return None
+    if language == 'Basic':
+        if kind == 'type' and BASIC_CLASS.match(line):
+            return 'class'
+        if kind == 'function' and not basic_procedure_named(name).search(line):
+            return None
     return kind if kind in kinds else None
 
 
@@ -185,12 +198,22 @@ def counted_kind(language, kind, name, line, kinds):
 # functions after a callback, object-literal methods and the members of a
 # class inside a namespace. Java: the JDK's parser
 # (tools/check-rule-corpus-methods.java), as ctags does not look into method
-# bodies and so misses the methods of anonymous and local classes.
+# bodies and so misses the methods of anonymous and local classes. Haskell:
+# see PARSER_FIRST.
 PARSERS = {
     'JavaScript': (['node', os.path.join(ROOT, 'tools', 'check-rule-corpus-functions.js')], 'nodejs, node-typescript'),
     'TypeScript': (['node', os.path.join(ROOT, 'tools', 'check-rule-corpus-functions.js')], 'nodejs, node-typescript'),
     'Java': (['java', os.path.join(ROOT, 'tools', 'check-rule-corpus-methods.java')], 'a JDK'),
+    'Haskell': (['runhugs', os.path.join(ROOT, 'tools', 'check-rule-corpus-decls.hs')],
+                'hugs, libhugs-haskell-src-bundled'),
 }
+# Haskell: ctags tags a function at its equations only, has no kind for
+# classes and instances, leaves out most operator definitions and reads an
+# equation with constructor patterns ("R f1 +++ R f2 = ...") as a function
+# "f1". The haskell-src parser (tools/check-rule-corpus-decls.hs) lists the
+# top-level type signatures, equations, classes and instances; on the lines
+# it lists, its name wins.
+PARSER_FIRST = {'Haskell'}
 PARSED = {'JavaScript', 'TypeScript'}  # where computed member names occur
 
 
@@ -217,6 +240,40 @@ LISP_FUNCTION_FORMS = re.compile(
     rb'\s*\((?:defgeneric|defmethod|define-compiler-macro|define-modify-macro|defsetf)\s', re.I)
 
 
+# Assembler: a label on a line that defines or reserves data ("bi_pvd: dd
+# 16", "trackbuf resb trackbufsize") names data, not code; a local label
+# (".loop:", which ctags reports as "loop") belongs to the routine above it.
+ASM_DATA = re.compile(
+    rb'\s*[\w?@$.]+:?\s+(?:d[bwdqtoyz]|res[bwdqtoyz]|times|equ|incbin|istruc)\b', re.I)
+ASM_LOCAL_LABEL = re.compile(rb'\s*\.')
+# ctags reads MASM's "name macro" but not NASM's "%macro name 1", which is
+# shown to it in the first form; and it takes a use of a macro ("cextern
+# dc_x") for a label without a colon, which the file's macros rule out.
+ASM_NASM_MACRO = re.compile(rb'^(\s*)%i?macro\s+([^\s%]+)', re.I)
+
+
+# Basic: ctags's parser reads BASIC dialects without classes or property
+# procedures. A VB "Class X" is shown to it as a type (which counts only on
+# such a line: a plain Type block is data), and "Property Get X" as a
+# function. ctags also reads "SubSetTrue x", a call, as a sub "SetTrue": a
+# function counts only where a keyword stands before its name.
+BASIC_CLASS = re.compile(rb'(?i)\s*(?:(?:public|private|friend)\s+)?class\s')
+BASIC_VIEW_CLASS = re.compile(rb'(?i)^(\s*)(?:(?:public|private|friend)\s+)?class\s+(\w+)')
+# Modifiers go too: ctags reads "Public Sub" but not "Public Default Sub".
+BASIC_VIEW_PROCEDURE = re.compile(
+    rb'(?i)^(\s*)(?:(?:public|private|friend|default|static|overrides|overridable|readonly|writeonly)\s+)*'
+    rb'(?:(sub|function)|property(?:\s+(?:get|let|set))?)\s+(\w+)')
+
+
+def basic_procedure_named(name):
+    return re.compile(rb'(?i)\b(?:sub|function|property(?:\s+(?:get|let|set))?)\s+' + re.escape(name) + rb'\b')
+
+
+def basic_view(line):
+    line = BASIC_VIEW_CLASS.sub(rb'\1Type \2', line)
+    return BASIC_VIEW_PROCEDURE.sub(lambda m: m.group(1) + (m.group(2) or b'Function') + b' ' + m.group(3), line)
+
+
 # Ada: ctags 5.9 does not know null procedures ("procedure Lemma (K :
 # Integer) is null;") and tags nothing after one; it is shown the same
 # procedure with an empty body.
@@ -236,6 +293,8 @@ SOURCE_VIEWS = {
     'Lisp': lambda line: line.lstrip(),
     'Clojure': lambda line: re.sub(rb'^(\s*)\((?:defn-|defmacro|defmulti|defmethod)(?=\s)', rb'\1(defn', line),
     'Scheme': lambda line: line.lstrip(),
+    'Basic': basic_view,
+    'Asm': lambda line: ASM_NASM_MACRO.sub(rb'\1\2 macro', line),
 }
 
 # SQL: ctags 5.9 tags a routine only when a body follows as "AS '...'" or
@@ -277,6 +336,7 @@ SEPARATORS = re.compile(rb'::|\.|:|#|->')
 # ctags makes up names for anonymous functions; no rule could show them, and the
 # line belongs to the enclosing named function as far as a reader is concerned.
 ANONYMOUS = (b'AnonymousFunction', b'__anon', b'<lambda>')
+ANONYMOUS_BY_LANGUAGE = {'R': (b'anonFunc',)}
 ESCAPE = re.compile(rb'\\x([0-9a-fA-F]{2})')  # ctags escapes some leading characters
 
 
@@ -292,11 +352,15 @@ def ctags_tags(ctags, language, path, kinds):
     proc = run_ctags(ctags, language, path, text)
     tags = {}
     first_body = declarations_end(language, text)
-    for row in proc.stdout.split(b'\n'):
-        fields = row.split(b'\t')
+    rows = [row.split(b'\t') for row in proc.stdout.split(b'\n')]
+    macros = {fields[0] for fields in rows if len(fields) >= 4 and fields[3] == b'macro'}
+    for fields in rows:
         if len(fields) < 4 or not fields[2].endswith(b';"'):
             continue
-        if fields[0].startswith(ANONYMOUS) or last_part(fields[0]).startswith(ANONYMOUS):
+        if language == 'Asm' and fields[3] == b'label' and fields[0] in macros:
+            continue
+        anonymous = ANONYMOUS + ANONYMOUS_BY_LANGUAGE.get(language, ())
+        if fields[0].startswith(anonymous) or last_part(fields[0]).startswith(anonymous):
             continue
         if language == 'ObjectiveC' and fields[0].endswith(b':'):
             line = selector_line(text, int(fields[2][:-2]) - 1, fields[0])
@@ -315,8 +379,12 @@ def ctags_tags(ctags, language, path, kinds):
         if language == 'Kotlin' and not kotlin_function(text, line, fields[0]):
             continue
         name = ESCAPE.sub(lambda m: bytes([int(m.group(1), 16)]), fields[0])
+        if language == 'R' and len(name) > 2 and name[:1] in b'`"\'' and name[-1:] == name[:1]:
+            name = name[1:-1]  # ctags keeps the quotes of "`[.glue` <- function"; the name has none
         if language == 'Lisp' and name.startswith((b',', b'`')):
             continue  # "(defun ,name": a template inside a macro, written where the macro is used
+        if language == 'Haskell' and name in (b'infix', b'infixl', b'infixr'):
+            continue  # a fixity declaration ("infixl 6 <>"), which ctags reads as a function
         if language == 'Sh' and name.endswith(b'='):
             continue  # ctags reads the array assignment "dirs=()" as a function "dirs="
         names = tags.setdefault(line, [])
@@ -324,7 +392,10 @@ def ctags_tags(ctags, language, path, kinds):
             names.append(name)
     if language in PARSERS:
         for line, name in parsed_functions(language, path).items():
-            tags.setdefault(line, [name])
+            if language in PARSER_FIRST:
+                tags[line] = [name]
+            else:
+                tags.setdefault(line, [name])
     return tags
 
 

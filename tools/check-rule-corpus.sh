@@ -1,7 +1,7 @@
 #!/bin/sh
 # Test stage: the default rule sets on the real-source corpus against
-# Universal Ctags. Installs ctags, python3, node with the TypeScript compiler
-# and a JDK when missing (Debian, as root), builds only the pattern tester
+# Universal Ctags. Installs ctags, python3, node with the TypeScript compiler,
+# a JDK and hugs with the haskell-src parser when missing (Debian, as root), builds only the pattern tester
 # when no build has one, then runs tools/check-rule-corpus.py; fails when a
 # set falls below its floor.
 set -eu
@@ -16,6 +16,9 @@ command -v node >/dev/null 2>&1 || need="$need nodejs"
 [ -d /usr/share/nodejs/typescript ] || need="$need node-typescript"
 # Java methods too, by the JDK's parser.
 command -v javac >/dev/null 2>&1 || need="$need default-jdk-headless"
+# Haskell declarations too, by the haskell-src parser under hugs.
+command -v runhugs >/dev/null 2>&1 || need="$need hugs"
+[ -d /usr/lib/hugs/packages/haskell-src ] || need="$need libhugs-haskell-src-bundled"
 if [ -n "$need" ]; then
     if [ "$(id -u)" -ne 0 ]; then
         echo "check-rule-corpus: missing$need; install it or run as root" >&2

@@ -4,8 +4,8 @@ tagger's, and the figures, kinds and floors on a small corpus of its own.
 
   check_rule_corpus_test.py SOURCE_DIR SKERROW_REGEX WORK_DIR
 
-Exits 77 (skipped) when Universal Ctags, node with the TypeScript compiler or
-a JDK is not installed.
+Exits 77 (skipped) when Universal Ctags, node with the TypeScript compiler, a
+JDK or hugs with the haskell-src parser is not installed.
 """
 import importlib.util
 import os
@@ -254,6 +254,58 @@ OBJECTIVE_C = b'''@interface Clock : NSObject
 '''
 
 
+HASKELL = b'''module Pretty where
+infixl 6 <>
+isEmpty :: Doc -> Bool
+-- | Documented apart from its equations.
+text :: String -> Doc
+text s = Text s
+
+isEmpty Empty = True
+isEmpty _ = False
+
+(<>) :: Doc -> Doc -> Doc
+Text a <> Text b = Text (a ++ b)
+
+render
+  :: Doc -> String
+render d = show d
+
+instance Show Doc where
+  show d = render d
+'''
+ASM = b'''%macro cextern 1
+[extern %1]
+%endmacro
+cextern dc_x
+trackbuf resb 512
+bi_pvd:	dd 16
+getlinsec:
+	mov ax,1
+.loop:	dec cx
+	jnz .loop
+	ret
+'''
+BASIC = b'''Class Account
+    Public Default Property Get Balance()
+        Balance = 0
+    End Property
+    Public Default Sub Reset()
+    End Sub
+End Class
+Sub SetTotal(x)
+End Sub
+SubSetTotal 1
+'''
+R = b'''gen$new <- function(...) {
+  lapply(x, function(y) y)
+}
+`[.glue` <- function(x, i) {
+  x
+}
+'''
+
+
 def test_oracle_corrections():
     """Where the tagger misfiles or leaves out definitions, the oracle says what
     the code defines; the names still come from ctags."""
@@ -296,7 +348,23 @@ def test_oracle_corrections():
             # is written, not on the line of "{"; a declaration is none.
             ('clock.m', OBJECTIVE_C, 'Objective-C', {5: [b'clockWithTick'], 10: [b'stop']}),
             # A body in the short form "RETURN expression;" is a body.
-            ('short.sql', SQL, 'SQL', {0: [b'lpad'], 5: [b'ratio'], 6: [b'total'], 8: [b'label']})):
+            ('short.sql', SQL, 'SQL', {0: [b'lpad'], 5: [b'ratio'], 6: [b'total'], 8: [b'label']}),
+            # The parser adds signatures, operators and instances, and its name
+            # wins where ctags reads an equation with constructor patterns as
+            # a function "Text"; a fixity declaration is no function.
+            ('pretty.hs', HASKELL, 'Haskell', {2: [b'isEmpty'], 4: [b'text'], 5: [b'text'], 7: [b'isEmpty'],
+                                               8: [b'isEmpty'], 10: [b'<>'], 11: [b'<>'], 13: [b'render'],
+                                               15: [b'render'], 17: [b'instance Show Doc']}),
+            # A NASM macro counts and its uses do not; data labels and local
+            # labels do not either.
+            ('boot.asm', ASM, 'Assembler x86', {0: [b'cextern'], 6: [b'getlinsec']}),
+            # A class, a property procedure and a sub with modifiers ctags
+            # does not read count; a call that begins with "Sub" does not.
+            ('account.vbs', BASIC, 'Visual Basic', {0: [b'Account'], 1: [b'Balance'], 4: [b'Reset'],
+                                                    7: [b'SetTotal']}),
+            # ctags names anonymous functions (and a function bound to a
+            # member) "anonFunc..." and keeps the quotes of a quoted name.
+            ('glue.R', R, 'R', {3: [b'[.glue']})):
         path = os.path.join(WORK, name)
         with open(path, 'wb') as f:
             f.write(text)
@@ -393,6 +461,9 @@ def main():
         return 77
     if not shutil.which('javac'):
         print('skipped: no JDK is installed')
+        return 77
+    if not shutil.which('runhugs') or not os.path.isdir('/usr/lib/hugs/packages/haskell-src'):
+        print('skipped: hugs with the haskell-src parser is not installed')
         return 77
     os.makedirs(WORK, exist_ok=True)
     test_names()

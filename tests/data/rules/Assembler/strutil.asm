@@ -19,6 +19,7 @@ msg_empty   db "empty: string has no characters", 0
 msg_done    db "done", 13, 10, 0
 hex_digits  db "0123456789ABCDEF"
 buffer      db MAX_LEN dup(0)
+last_len:   dd 0                ; a data label, colon or not, is no routine
 
 .code
 

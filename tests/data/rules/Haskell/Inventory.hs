@@ -150,3 +150,13 @@ main = do
   printf "low: %d, empty: %d\n" (length (lowStock 3 inv')) (length (outOfStock 0 inv'))
   print (fromMaybe 0 (averageStock inv'))
   mapM_ (putStrLn . describe) (lowStock 100 inv')
+
+stockReport
+  :: Inventory
+  -> String
+stockReport inv = report inv
+
+restockMany skus n
+  = foldr (\s i -> restock s n i) emptyInventory skus
+
+a <-> b = a |+| b

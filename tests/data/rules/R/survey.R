@@ -153,3 +153,14 @@ describe_columns <- function(df) {
     cat(col, ":", class(df[[col]]), "\n")
   }
 }
+
+"[.survey" <- function(x, i) {
+  structure(unclass(x)[i], class = "survey")
+}
+
+read_answers <- function(path) {
+  tryCatch(
+    readLines(path),
+    error = function(e) character(0)
+  )
+}
