@@ -125,11 +125,14 @@ bool PatternObject::MatchSequence(const PatternNode* node) {
 }
 
 // Whether everything after node matches at textPos: the rest of its own
-// sequence, then the rest of its owners' sequences out to the top level.
+// sequence, then the rest of its owners' sequences out to the top level or
+// to the nearest look-around. A look-around's operand is a match of its own:
+// what follows the look-around is matched from where the look-around stands,
+// so asking for it at the end of the operand would test the wrong bytes.
 // textPos is always put back.
 bool PatternObject::RestMatches(const PatternNode* node) {
   const char* saved = textPos;
-  for (; node; node = node->parent) {
+  for (; node && !IsLookAroundKind(node->kind); node = node->parent) {
     while (node->kind == NodeAlternative && node->next) node = node->next;
     if (node->next && !MatchSequence(node->next)) {
       textPos = saved;

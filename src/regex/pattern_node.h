@@ -34,6 +34,10 @@ inline bool IsPostfixKind(int kind) {
   return kind > 4096 && kind < 8192;
 }
 
+inline bool IsLookAroundKind(int kind) {
+  return kind >= NodeLookBehind && kind <= NodeNegLookAhead;
+}
+
 struct PatternNode {
   int kind;
   union {

@@ -173,6 +173,22 @@ TEST(Matcher, LookAroundIsAPostfixTestThatConsumesNothing) {
   CheckCases(cases);
 }
 
+// A repetition inside a look-around backs off against the rest of the
+// look-around's own operand only; what follows the look-around is tried
+// after it, from the position where the look-around stands.
+TEST(Matcher, RepetitionsInsideALookAroundEndWithItsOperand) {
+  const MatchCase cases[] = {
+      {"/^(a*b)?=a/", "ab", "1 0 1 0 2"},
+      {"/^(a*b)?=ab/", "ab", "1 0 2 0 2"},
+      {"/(a*b)?!a/", "ab", "0"},
+      {"/x(.*s)?!f/", "xsf", "0"},
+      {"/x(.*s)?!./", "xf", "1 0 2 -1 -1"},
+      {"/(b+)?#3a/", "bbxa", "1 3 4 0 2"},
+      {"/^((a+)?=a+b)?=a/", "aab", "1 0 1 0 3 0 2"},
+  };
+  CheckCases(cases);
+}
+
 TEST(Matcher, MarkersFixTheReportedBoundsOfTheWholeMatch) {
   const MatchCase cases[] = {
       {"/ab\\mc/", "abc", "1 2 3"},
