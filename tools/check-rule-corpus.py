@@ -47,11 +47,13 @@ COUNTED = {
     'C': ('C', {'function'}),
     'C++': ('C++', {'function'}),
     'C#': ('C#', {'method'}),
+    'CSS': ('CSS', {'selector', 'class', 'id'}),
     'Clojure': ('Clojure', {'function'}),
     'Common Lisp': ('Lisp', {'function', 'macro'}),
     'Emacs Lisp': ('EmacsLisp', {'function', 'macro', 'subst', 'minorMode', 'derivedMode'}),
     'Fortran': ('Fortran', {'subroutine', 'function', 'program', 'prototype'}),
     'Go': ('Go', {'func'}),
+    'HTML': ('HTML', {'heading1', 'heading2', 'heading3'}),
     'Java': ('Java', {'method'}),
     'JavaScript': ('JavaScript', {'function', 'method', 'class', 'generator', 'getter', 'setter'}),
     'Lua': ('Lua', {'function'}),
@@ -181,6 +183,9 @@ LISP_FUNCTION_FORMS = re.compile(
 ADA_NULL_PROCEDURE = re.compile(rb'^(\s*(?:overriding\s+)?procedure\s+([\w.]+)\b.*?)\bis\s+null\s*;', re.I)
 
 
+HTML_MINOR_HEADING = re.compile(rb'<(/?)h[4-6](?=[\s>])', re.I)
+
+
 # Definition forms that ctags reads only in part. Clojure: ctags 5.9 knows
 # "defn" alone, while "defn-" (a private function), "defmacro", "defmulti" and
 # "defmethod" define code the same way; they are shown to its parser as
@@ -194,6 +199,9 @@ SOURCE_VIEWS = {
     'Lisp': lambda line: line.lstrip(),
     'Clojure': lambda line: re.sub(rb'^(\s*)\((?:defn-|defmacro|defmulti|defmethod)(?=\s)', rb'\1(defn', line),
     'Scheme': lambda line: line.lstrip(),
+    # HTML: ctags has kinds for <h1> to <h3> only; <h4> to <h6> head sections
+    # all the same and are shown to it as <h3>.
+    'HTML': lambda line: HTML_MINOR_HEADING.sub(rb'<\1h3', line),
 }
 
 TYPE_PARAMETERS = re.compile(rb'(?<=\w)<[^<>]*>$')

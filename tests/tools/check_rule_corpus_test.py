@@ -191,6 +191,13 @@ SCHEME = b'''(define-module (shapes square))
 (define twice (lambda (x) (* 2 x)))
 '''
 
+HTML = b'''<h2>Fees</h2>
+<p>Due in April.</p>
+<h4 id="late">Late payment</h4>
+<H6>Refunds</H6>
+<p><a href="#h4">h4 is a name here</a></p>
+'''
+
 
 def test_oracle_corrections():
     """Where the tagger misfiles or leaves out definitions, the oracle says what
@@ -222,7 +229,9 @@ def test_oracle_corrections():
             # An interface body declares a procedure with its arguments below.
             ('locks.f90', FORTRAN, 'Fortran', {2: [b'init_lock']}),
             # An internal define counts; a module and a plain value do not.
-            ('shapes.scm', SCHEME, 'Scheme', {2: [b'area'], 3: [b'side'], 5: [b'twice']})):
+            ('shapes.scm', SCHEME, 'Scheme', {2: [b'area'], 3: [b'side'], 5: [b'twice']}),
+            # ctags knows <h1> to <h3>; <h4> to <h6> are headings all the same.
+            ('fees.html', HTML, 'HTML', {0: [b'Fees'], 2: [b'Late payment'], 3: [b'Refunds']})):
         path = os.path.join(WORK, name)
         with open(path, 'wb') as f:
             f.write(text)
