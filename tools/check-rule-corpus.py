@@ -69,6 +69,8 @@ COUNTED = {
     'SQL': ('SQL', {'function', 'procedure', 'trigger'}),
     'Scheme': ('Scheme', {'function'}),
     'Shell': ('Sh', {'function'}),
+    'TeX, LaTeX': ('Tex', {'part', 'chapter', 'section', 'subsection', 'subsubsection', 'paragraph',
+                           'subparagraph', 'command'}),
     'TypeScript': ('TypeScript', {'function', 'method', 'class', 'interface', 'enum', 'namespace', 'generator'}),
 }
 
@@ -183,6 +185,13 @@ LISP_FUNCTION_FORMS = re.compile(
 ADA_NULL_PROCEDURE = re.compile(rb'^(\s*(?:overriding\s+)?procedure\s+([\w.]+)\b.*?)\bis\s+null\s*;', re.I)
 
 
+# TeX: ctags reads "\newcommand{\name}" alone, while "\newcommand\name",
+# "\renewcommand", "\providecommand", "\DeclareRobustCommand" and "\def" (with
+# its prefixes and variants) define a command the same way, and
+# "\newenvironment{name}" defines the code of an environment.
+TEX_COMMAND_DEFINITION = re.compile(
+    rb'^(\s*)(?:\\(?:long|outer|global|protected)\s*)*\\(?:(?:re)?newcommand|providecommand|DeclareRobustCommand'
+    rb'|[gex]?def|(?:re)?newenvironment)\*?\s*(?:\{\s*(\\?[A-Za-z@*]+)\s*\}|(\\[A-Za-z@]+))')
 HTML_MINOR_HEADING = re.compile(rb'<(/?)h[4-6](?=[\s>])', re.I)
 
 
@@ -202,6 +211,8 @@ SOURCE_VIEWS = {
     # HTML: ctags has kinds for <h1> to <h3> only; <h4> to <h6> head sections
     # all the same and are shown to it as <h3>.
     'HTML': lambda line: HTML_MINOR_HEADING.sub(rb'<\1h3', line),
+    'Tex': lambda line: TEX_COMMAND_DEFINITION.sub(lambda m: m.group(1) + b'\\newcommand{' +
+                                                   (m.group(2) or m.group(3)) + b'}', line),
 }
 
 TYPE_PARAMETERS = re.compile(rb'(?<=\w)<[^<>]*>$')
@@ -210,7 +221,9 @@ SEPARATORS = re.compile(rb'::|\.|:|#|->')
 # ctags makes up names for anonymous functions; no rule could show them, and the
 # line belongs to the enclosing named function as far as a reader is concerned.
 ANONYMOUS = (b'AnonymousFunction', b'__anon')
-ESCAPE = re.compile(rb'\\x([0-9a-fA-F]{2})')  # ctags escapes some leading characters
+# ctags escapes some leading characters (as "\x2d") and every backslash (a
+# TeX command "\name" comes out as two backslashes and the name).
+ESCAPE = re.compile(rb'\\(?:x([0-9a-fA-F]{2})|\\)')
 
 
 class Problem(Exception):
@@ -241,7 +254,7 @@ def ctags_tags(ctags, language, path, kinds):
             continue
         if language in NOT_DEFINITIONS and line < len(text) and NOT_DEFINITIONS[language].search(text[line]):
             continue
-        name = ESCAPE.sub(lambda m: bytes([int(m.group(1), 16)]), fields[0])
+        name = ESCAPE.sub(lambda m: bytes([int(m.group(1), 16)]) if m.group(1) else b'\\', fields[0])
         if language == 'Lisp' and name.startswith((b',', b'`')):
             continue  # "(defun ,name": a template inside a macro, written where the macro is used
         if language == 'Sh' and name.endswith(b'='):

@@ -198,6 +198,13 @@ HTML = b'''<h2>Fees</h2>
 <p><a href="#h4">h4 is a name here</a></p>
 '''
 
+TEX = b'''\\newcommand{\\station}{Skerry Point}
+\\renewcommand\\vec[1]{\\mathbf{#1}}
+\\long\\def\\remark#1{\\par #1}
+\\newenvironment{observation}{\\begin{quote}}{\\end{quote}}
+\\section{Methods}
+'''
+
 
 def test_oracle_corrections():
     """Where the tagger misfiles or leaves out definitions, the oracle says what
@@ -231,7 +238,12 @@ def test_oracle_corrections():
             # An internal define counts; a module and a plain value do not.
             ('shapes.scm', SCHEME, 'Scheme', {2: [b'area'], 3: [b'side'], 5: [b'twice']}),
             # ctags knows <h1> to <h3>; <h4> to <h6> are headings all the same.
-            ('fees.html', HTML, 'HTML', {0: [b'Fees'], 2: [b'Late payment'], 3: [b'Refunds']})):
+            ('fees.html', HTML, 'HTML', {0: [b'Fees'], 2: [b'Late payment'], 3: [b'Refunds']}),
+            # ctags reads "\newcommand{\name}" alone; the other forms that define
+            # a command or an environment count too, and the backslash that
+            # ctags doubles in a name is one.
+            ('report.tex', TEX, 'TeX, LaTeX', {0: [b'\\station'], 1: [b'\\vec'], 2: [b'\\remark'],
+                                               3: [b'observation'], 4: [b'Methods']})):
         path = os.path.join(WORK, name)
         with open(path, 'wb') as f:
             f.write(text)
