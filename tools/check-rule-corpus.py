@@ -44,6 +44,9 @@ _spec.loader.exec_module(check_rules)
 # like only where the set's header pattern names them too.
 COUNTED = {
     'Ada': ('Ada', {'subprogram', 'task', 'entry'}),
+    'BibTeX': ('BibTeX', {'article', 'book', 'booklet', 'conference', 'inbook', 'incollection', 'inproceedings',
+                          'manual', 'mastersthesis', 'misc', 'phdthesis', 'proceedings', 'techreport',
+                          'unpublished'}),
     'C': ('C', {'function'}),
     'C++': ('C++', {'function'}),
     'C#': ('C#', {'method'}),
@@ -192,6 +195,12 @@ ADA_NULL_PROCEDURE = re.compile(rb'^(\s*(?:overriding\s+)?procedure\s+([\w.]+)\b
 TEX_COMMAND_DEFINITION = re.compile(
     rb'^(\s*)(?:\\(?:long|outer|global|protected)\s*)*\\(?:(?:re)?newcommand|providecommand|DeclareRobustCommand'
     rb'|[gex]?def|(?:re)?newenvironment)\*?\s*(?:\{\s*(\\?[A-Za-z@*]+)\s*\}|(\\[A-Za-z@]+))')
+# BibTeX: ctags knows the standard entry types alone; an entry of any other
+# type ("@electronic{IEEEhowto:IEEEtranpage,", "@online") is an entry all the
+# same and is shown to it as "@misc".
+BIBTEX_OTHER_ENTRY = re.compile(
+    rb'^(\s*)@\s*(?!(?:article|book|booklet|conference|inbook|incollection|inproceedings|manual|mastersthesis'
+    rb'|misc|phdthesis|proceedings|techreport|unpublished|string|comment|preamble)\b)[A-Za-z]\w*(?=\s*[{(])', re.I)
 HTML_MINOR_HEADING = re.compile(rb'<(/?)h[4-6](?=[\s>])', re.I)
 
 
@@ -211,6 +220,7 @@ SOURCE_VIEWS = {
     # HTML: ctags has kinds for <h1> to <h3> only; <h4> to <h6> head sections
     # all the same and are shown to it as <h3>.
     'HTML': lambda line: HTML_MINOR_HEADING.sub(rb'<\1h3', line),
+    'BibTeX': lambda line: BIBTEX_OTHER_ENTRY.sub(rb'\1@misc', line),
     'Tex': lambda line: TEX_COMMAND_DEFINITION.sub(lambda m: m.group(1) + b'\\newcommand{' +
                                                    (m.group(2) or m.group(3)) + b'}', line),
 }

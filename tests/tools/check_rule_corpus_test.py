@@ -205,6 +205,15 @@ TEX = b'''\\newcommand{\\station}{Skerry Point}
 \\section{Methods}
 '''
 
+BIBTEX = b'''@string{ieee = "IEEE"}
+@article{knuth84,
+  author = "Knuth",
+}
+@electronic{IEEEhowto:IEEEtranpage,
+  url = "http://www.michaelshell.org/tex/ieeetran/"
+}
+'''
+
 
 def test_oracle_corrections():
     """Where the tagger misfiles or leaves out definitions, the oracle says what
@@ -243,7 +252,9 @@ def test_oracle_corrections():
             # a command or an environment count too, and the backslash that
             # ctags doubles in a name is one.
             ('report.tex', TEX, 'TeX, LaTeX', {0: [b'\\station'], 1: [b'\\vec'], 2: [b'\\remark'],
-                                               3: [b'observation'], 4: [b'Methods']})):
+                                               3: [b'observation'], 4: [b'Methods']}),
+            # Entries of a type ctags does not know count; a string does not.
+            ('refs.bib', BIBTEX, 'BibTeX', {1: [b'knuth84'], 4: [b'IEEEhowto:IEEEtranpage']})):
         path = os.path.join(WORK, name)
         with open(path, 'wb') as f:
             f.write(text)
