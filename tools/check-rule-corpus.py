@@ -57,6 +57,7 @@ COUNTED = {
     'Fortran': ('Fortran', {'subroutine', 'function', 'program', 'prototype'}),
     'Go': ('Go', {'func'}),
     'HTML': ('HTML', {'heading1', 'heading2', 'heading3'}),
+    'INI': ('Iniconf', {'section'}),
     'Java': ('Java', {'method'}),
     'JavaScript': ('JavaScript', {'function', 'method', 'class', 'generator', 'getter', 'setter'}),
     'Lua': ('Lua', {'function'}),
