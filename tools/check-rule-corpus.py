@@ -44,14 +44,20 @@ _spec.loader.exec_module(check_rules)
 # like only where the set's header pattern names them too.
 COUNTED = {
     'Ada': ('Ada', {'subprogram', 'task', 'entry'}),
+    'BibTeX': ('BibTeX', {'article', 'book', 'booklet', 'conference', 'inbook', 'incollection', 'inproceedings',
+                          'manual', 'mastersthesis', 'misc', 'phdthesis', 'proceedings', 'techreport',
+                          'unpublished'}),
     'C': ('C', {'function'}),
     'C++': ('C++', {'function'}),
     'C#': ('C#', {'method'}),
+    'CSS': ('CSS', {'selector', 'class', 'id'}),
     'Clojure': ('Clojure', {'function'}),
     'Common Lisp': ('Lisp', {'function', 'macro'}),
     'Emacs Lisp': ('EmacsLisp', {'function', 'macro', 'subst', 'minorMode', 'derivedMode'}),
     'Fortran': ('Fortran', {'subroutine', 'function', 'program', 'prototype'}),
     'Go': ('Go', {'func'}),
+    'HTML': ('HTML', {'heading1', 'heading2', 'heading3'}),
+    'INI': ('Iniconf', {'section'}),
     'Java': ('Java', {'method'}),
     'JavaScript': ('JavaScript', {'function', 'method', 'class', 'generator', 'getter', 'setter'}),
     'Kotlin': ('Kotlin', {'method'}),
@@ -71,6 +77,8 @@ COUNTED = {
     'SQL': ('SQL', {'function', 'procedure', 'trigger'}),
     'Scheme': ('Scheme', {'function'}),
     'Shell': ('Sh', {'function'}),
+    'TeX, LaTeX': ('Tex', {'part', 'chapter', 'section', 'subsection', 'subsubsection', 'paragraph',
+                           'subparagraph', 'command'}),
     'TypeScript': ('TypeScript', {'function', 'method', 'class', 'interface', 'enum', 'namespace', 'generator'}),
     'Haskell': ('Haskell', {'function'}),
     'R': ('R', {'function'}),
@@ -280,6 +288,22 @@ def basic_view(line):
 ADA_NULL_PROCEDURE = re.compile(rb'^(\s*(?:overriding\s+)?procedure\s+([\w.]+)\b.*?)\bis\s+null\s*;', re.I)
 
 
+# TeX: ctags reads "\newcommand{\name}" alone, while "\newcommand\name",
+# "\renewcommand", "\providecommand", "\DeclareRobustCommand" and "\def" (with
+# its prefixes and variants) define a command the same way, and
+# "\newenvironment{name}" defines the code of an environment.
+TEX_COMMAND_DEFINITION = re.compile(
+    rb'^(\s*)(?:\\(?:long|outer|global|protected)\s*)*\\(?:(?:re)?newcommand|providecommand|DeclareRobustCommand'
+    rb'|[gex]?def|(?:re)?newenvironment)\*?\s*(?:\{\s*(\\?[A-Za-z@*]+)\s*\}|(\\[A-Za-z@]+))')
+# BibTeX: ctags knows the standard entry types alone; an entry of any other
+# type ("@electronic{IEEEhowto:IEEEtranpage,", "@online") is an entry all the
+# same and is shown to it as "@misc".
+BIBTEX_OTHER_ENTRY = re.compile(
+    rb'^(\s*)@\s*(?!(?:article|book|booklet|conference|inbook|incollection|inproceedings|manual|mastersthesis'
+    rb'|misc|phdthesis|proceedings|techreport|unpublished|string|comment|preamble)\b)[A-Za-z]\w*(?=\s*[{(])', re.I)
+HTML_MINOR_HEADING = re.compile(rb'<(/?)h[4-6](?=[\s>])', re.I)
+
+
 # Definition forms that ctags reads only in part. Clojure: ctags 5.9 knows
 # "defn" alone, while "defn-" (a private function), "defmacro", "defmulti" and
 # "defmethod" define code the same way; they are shown to its parser as
@@ -295,6 +319,12 @@ SOURCE_VIEWS = {
     'Scheme': lambda line: line.lstrip(),
     'Basic': basic_view,
     'Asm': lambda line: ASM_NASM_MACRO.sub(rb'\1\2 macro', line),
+    # HTML: ctags has kinds for <h1> to <h3> only; <h4> to <h6> head sections
+    # all the same and are shown to it as <h3>.
+    'HTML': lambda line: HTML_MINOR_HEADING.sub(rb'<\1h3', line),
+    'BibTeX': lambda line: BIBTEX_OTHER_ENTRY.sub(rb'\1@misc', line),
+    'Tex': lambda line: TEX_COMMAND_DEFINITION.sub(lambda m: m.group(1) + b'\\newcommand{' +
+                                                   (m.group(2) or m.group(3)) + b'}', line),
 }
 
 # SQL: ctags 5.9 tags a routine only when a body follows as "AS '...'" or
@@ -337,7 +367,9 @@ SEPARATORS = re.compile(rb'::|\.|:|#|->')
 # line belongs to the enclosing named function as far as a reader is concerned.
 ANONYMOUS = (b'AnonymousFunction', b'__anon', b'<lambda>')
 ANONYMOUS_BY_LANGUAGE = {'R': (b'anonFunc',)}
-ESCAPE = re.compile(rb'\\x([0-9a-fA-F]{2})')  # ctags escapes some leading characters
+# ctags escapes some leading characters (as "\x2d") and every backslash (a
+# TeX command "\name" comes out as two backslashes and the name).
+ESCAPE = re.compile(rb'\\(?:x([0-9a-fA-F]{2})|\\)')
 
 
 class Problem(Exception):
@@ -378,7 +410,7 @@ def ctags_tags(ctags, language, path, kinds):
             continue
         if language == 'Kotlin' and not kotlin_function(text, line, fields[0]):
             continue
-        name = ESCAPE.sub(lambda m: bytes([int(m.group(1), 16)]), fields[0])
+        name = ESCAPE.sub(lambda m: bytes([int(m.group(1), 16)]) if m.group(1) else b'\\', fields[0])
         if language == 'R' and len(name) > 2 and name[:1] in b'`"\'' and name[-1:] == name[:1]:
             name = name[1:-1]  # ctags keeps the quotes of "`[.glue` <- function"; the name has none
         if language == 'Lisp' and name.startswith((b',', b'`')):

@@ -14,7 +14,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 list="$root/tools/rule-corpus.list"
 out="$root/tests/data/corpus"
 
-packages=$(grep -v '^#' "$list" | awk -F'\t' '$3 !~ /^(src|orig):/ { print $2 }' | sort -u)
+# Rows whose source is deb:PATH take the file from the package's .deb,
+# downloaded and unpacked without installing it (texlive-* pulls in much).
+packages=$(grep -v '^#' "$list" | awk -F'\t' '$3 !~ /^(src|orig|deb):/ { print $2 }' | sort -u)
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing="$missing $p"
@@ -39,6 +41,10 @@ source_tarball() {
     fi
     find "$sources/orig-$1" -name '*.orig.tar.*' ! -name '*.asc' | head -n 1
 }
+mkdir "$sources/deb"
+for p in $(grep -v '^#' "$list" | awk -F'\t' '$3 ~ /^deb:/ { print $2 }' | sort -u); do
+    (cd "$sources/deb" && apt-get download "$p" && dpkg-deb -x "$p"_*.deb "$p")
+done
 
 find "$out" -mindepth 1 -maxdepth 1 -type d -exec rm -r {} +
 printf 'set\tfile\tpackage\tversion\tlicence\tsource\n' > "$out/SOURCES.tsv"
@@ -56,11 +62,14 @@ grep -v '^#' "$list" | while IFS='	' read -r set package source file licence; do
         tarball=$(source_tarball "$package")
         top=$(tar tf "$tarball" | head -n 1 | cut -d/ -f1)
         tar xOf "$tarball" "$top/${source#orig:}" > "$out/$set/$file" ;;
+    deb:*)
+        cp "$sources/deb/$package/${source#deb:}" "$out/$set/$file" ;;
     *)
         cp "$source" "$out/$set/$file" ;;
     esac
     case "$source" in
     src:* | orig:*) version=$(apt-cache showsrc "$package" | sed -n 's/^Version: //p' | head -n 1) ;;
+    deb:*) version=$(dpkg-deb -f "$sources/deb/$package"_*.deb Version) ;;
     *) version=$(dpkg-query -W -f='${Version}' "$package") ;;
     esac
     printf '%s\t%s\t%s\t%s\t%s\t%s\n' "$set" "$file" "$package" "$version" "$licence" "$source" >> "$out/SOURCES.tsv"

@@ -305,6 +305,29 @@ R = b'''gen$new <- function(...) {
 }
 '''
 
+HTML = b'''<h2>Fees</h2>
+<p>Due in April.</p>
+<h4 id="late">Late payment</h4>
+<H6>Refunds</H6>
+<p><a href="#h4">h4 is a name here</a></p>
+'''
+
+TEX = b'''\\newcommand{\\station}{Skerry Point}
+\\renewcommand\\vec[1]{\\mathbf{#1}}
+\\long\\def\\remark#1{\\par #1}
+\\newenvironment{observation}{\\begin{quote}}{\\end{quote}}
+\\section{Methods}
+'''
+
+BIBTEX = b'''@string{ieee = "IEEE"}
+@article{knuth84,
+  author = "Knuth",
+}
+@electronic{IEEEhowto:IEEEtranpage,
+  url = "http://www.michaelshell.org/tex/ieeetran/"
+}
+'''
+
 
 def test_oracle_corrections():
     """Where the tagger misfiles or leaves out definitions, the oracle says what
@@ -364,7 +387,16 @@ def test_oracle_corrections():
                                                     7: [b'SetTotal']}),
             # ctags names anonymous functions (and a function bound to a
             # member) "anonFunc..." and keeps the quotes of a quoted name.
-            ('glue.R', R, 'R', {3: [b'[.glue']})):
+            ('glue.R', R, 'R', {3: [b'[.glue']}),
+            # ctags knows <h1> to <h3>; <h4> to <h6> are headings all the same.
+            ('fees.html', HTML, 'HTML', {0: [b'Fees'], 2: [b'Late payment'], 3: [b'Refunds']}),
+            # ctags reads "\newcommand{\name}" alone; the other forms that define
+            # a command or an environment count too, and the backslash that
+            # ctags doubles in a name is one.
+            ('report.tex', TEX, 'TeX, LaTeX', {0: [b'\\station'], 1: [b'\\vec'], 2: [b'\\remark'],
+                                               3: [b'observation'], 4: [b'Methods']}),
+            # Entries of a type ctags does not know count; a string does not.
+            ('refs.bib', BIBTEX, 'BibTeX', {1: [b'knuth84'], 4: [b'IEEEhowto:IEEEtranpage']})):
         path = os.path.join(WORK, name)
         with open(path, 'wb') as f:
             f.write(text)
