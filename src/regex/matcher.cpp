@@ -14,10 +14,10 @@
 
 namespace {
 
+// Every line of a scan passes here: strnlen reads no byte past the NUL or
+// the limit, and is the library's vectorised loop.
 const char* BoundedEnd(const char* text) {
-  const char* end = text;
-  while (end - text < kMaxMatchedText && *end != '\0') ++end;
-  return end;
+  return text + strnlen(text, size_t(kMaxMatchedText));
 }
 
 }  // namespace
@@ -82,8 +82,15 @@ bool PatternObject::RunMatch(const char* start) {
 // changes nothing a caller can see; it only spares the walk down to that item.
 // The first-byte set extends this to patterns that begin with a choice.
 const char* PatternObject::NextCandidate(const char* position) const {
-  if (anchored) return position;
-  if (firstItem == ItemTextStart) return position == textStart ? position : nullptr;
+  if (anchored || firstItem == ItemTextStart) {
+    // A single start: the set may still reject it before any walk (the
+    // function column's rules begin with "^" and most lines fail there).
+    if (!anchored && position != textStart) return nullptr;
+    if (!prefilterEnabled || !firstBytes.usable) return position;
+    bool possible =
+        position != textEnd && InSet(firstBytes.bytes, static_cast<unsigned char>(*position));
+    return possible ? position : nullptr;
+  }
   if (firstItem == 0 || !IsLiteralToken(firstItem)) {
     if (!prefilterEnabled || !firstBytes.usable) return position;
     return NextFirstByte(firstBytes, position, textEnd);

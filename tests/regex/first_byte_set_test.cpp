@@ -81,9 +81,20 @@ TEST(FirstByteSet, SkippingChangesNoRegister) {
     const char* pattern;
     const char* text;
   } const cases[] = {
-      {"/w|((x?)y)/", "qw"},        {"/(a?)b|c/", "qqc"},        {"/(a*)*b/", "zzb"},
-      {"/\\mx*\\My/", "ay"},        {"/(q)?!(r)/", "qr"},        {"/((a)|b)+c/", "xbac"},
-      {"/(if)|(while)/", "xwhile"}, {"/\\b\\w+=\\d/", "  ab=1"}, {"/[a-c]|(d?)e/", "xxe"},
+      {"/w|((x?)y)/", "qw"},
+      {"/(a?)b|c/", "qqc"},
+      {"/(a*)*b/", "zzb"},
+      {"/\\mx*\\My/", "ay"},
+      {"/(q)?!(r)/", "qr"},
+      {"/((a)|b)+c/", "xbac"},
+      {"/(if)|(while)/", "xwhile"},
+      {"/\\b\\w+=\\d/", "  ab=1"},
+      {"/[a-c]|(d?)e/", "xxe"},
+      // A single start ("^", or an anchored call) is checked against the set too.
+      {"/^[ab](c)/", "bc"},
+      {"/^[ab](c)/", "cc"},
+      {"/^(x)|y/", "y"},
+      {"/^(x)|y/", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.pattern);
