@@ -78,8 +78,9 @@ class PatternObject {
   void SetInterruptCheck(InterruptCheck check, void* context, unsigned long interval);
   bool Interrupted() const { return interrupted; }
   // For tests and benchmarks only: with the prefilter off every text is
-  // matched in full, and from every start position (the first-byte set is
-  // off too). Results are the same either way.
+  // matched in full, from every start position (the first-byte set is off
+  // too), and every repetition walks its operand node by node. Results are
+  // the same either way.
   void SetPrefilterEnabled(bool enabled) { prefilterEnabled = enabled; }
 
  private:
@@ -115,6 +116,7 @@ class PatternObject {
   bool MatchLazyAtLeast(const PatternNode* node);
   bool MatchLazyBetween(const PatternNode* node);
   int RepeatGreedily(const PatternNode* node, bool* stalled);
+  int RepeatByteTest(const PatternNode* node);
   bool BackOff(const PatternNode* node, const char* start);
 
   PatternNode* root;
