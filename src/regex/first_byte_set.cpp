@@ -55,6 +55,33 @@ bool MayWrite(const PatternNode* node, int depth) {
   return false;
 }
 
+// The bytes that fold onto the same byte as `wanted`. Compilation runs for
+// every new pattern, so the table of partners is built once, not a pass
+// over all bytes per literal.
+void AddFoldedPreimages(CharSet* set, unsigned char wanted) {
+  // Bytes 0 and 1 fold onto themselves, so neither is ever a partner.
+  const unsigned char kNone = 0, kMany = 1;
+  static unsigned char partner[256];  // the other byte that folds onto this one
+  static bool built = false;
+  if (!built) {
+    for (int byte = 0; byte < 256; ++byte) {
+      unsigned char folded = FoldByte(static_cast<unsigned char>(byte));
+      if (folded == byte) continue;
+      partner[folded] = partner[folded] == kNone ? static_cast<unsigned char>(byte) : kMany;
+    }
+    built = true;
+  }
+  unsigned char folded = FoldByte(wanted);
+  if (partner[folded] == kMany) {
+    for (int byte = 0; byte < 256; ++byte)
+      if (FoldByte(static_cast<unsigned char>(byte)) == folded)
+        AddToSet(set, static_cast<unsigned char>(byte));
+    return;
+  }
+  if (FoldByte(folded) == folded) AddToSet(set, folded);
+  if (partner[folded] != kNone) AddToSet(set, partner[folded]);
+}
+
 Start ItemStart(const Analysis& analysis, int code) {
   Start start = Nothing(false);
   if (IsLiteralToken(code)) {
@@ -63,9 +90,7 @@ Start ItemStart(const Analysis& analysis, int code) {
       AddToSet(&start.bytes, wanted);
       return start;
     }
-    for (int byte = 0; byte < 256; ++byte)
-      if (FoldByte(static_cast<unsigned char>(byte)) == FoldByte(wanted))
-        AddToSet(&start.bytes, static_cast<unsigned char>(byte));
+    AddFoldedPreimages(&start.bytes, wanted);
     return start;
   }
   switch (code) {

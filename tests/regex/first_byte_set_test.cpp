@@ -5,6 +5,8 @@
 // behind (a group closing on an empty body, "\m", a back-reference).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "regex/first_byte_set.h"
@@ -113,5 +115,22 @@ TEST(FirstByteSet, AgreesAroundTheCut) {
       off.SetPrefilterEnabled(false);
       EXPECT_EQ(RunMatch(on, text), RunMatch(off, text)) << pattern;
     }
+  }
+}
+
+TEST(FirstByteSet, IgnoreCaseTakesEveryByteThatFoldsAlike) {
+  for (int wanted = 1; wanted < 256; ++wanted) {
+    if (strchr("/\\()[]{}*+?|.^$", wanted)) continue;
+    const char pattern[] = {'/', '[', 'q', ']', '|', static_cast<char>(wanted), '/', 'i', 0};
+    std::string expected = "q";
+    for (int byte = 0; byte < 256; ++byte)
+      if (byte != 'q' && FoldByte(static_cast<unsigned char>(byte)) ==
+                             FoldByte(static_cast<unsigned char>(wanted)))
+        expected += static_cast<char>(byte);
+    std::sort(expected.begin(), expected.end(), [](char a, char b) {
+      return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
+    });
+    SCOPED_TRACE(wanted);
+    EXPECT_EQ(Members(SetOf(pattern)), expected);
   }
 }
