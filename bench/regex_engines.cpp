@@ -39,6 +39,15 @@ const PatternPair kPatterns[] = {
     {"number_pair", "/(\\d+)\\.(\\d+)/", "(\\d+)\\.(\\d+)", false},
     {"alternatives", "/(if)|(while)|(for)/", "(if)|(while)|(for)", false},
     {"word_equals_number", "/\\b\\w+\\s*=\\s*\\d+/", "\\b\\w+[ \t]*=[ \t]*\\d+", false},
+    {"number_suffix", "/\\d+[uU]?[lL]/", "\\d+[uU]?[lL]", false},
+    // Shipped rule sets' Match patterns ("\\s" is a blank here).
+    {"rule_c", "/^[\\w\t *]*\\b(\\w+)\\s*\\(/", "^[\\w\t *]*\\b(\\w+)[ \t]*\\(", false},
+    {"rule_java", "/^([\\w\t .,<>?@\\[\\]]*\\s)?\\b(\\w+)\\s*\\(/",
+     "^([\\w\t .,<>?@\\[\\]]*[ \t])?\\b(\\w+)[ \t]*\\(", false},
+    {"rule_go", "/^func\\s*(\\([^)]*\\)\\s*)?(\\w+)\\s*[(\\[]/",
+     "^func[ \t]*(\\([^)]*\\)[ \t]*)?(\\w+)[ \t]*[(\\[]", false},
+    {"rule_html", "/<h[1-6](\\s[^>]*)?>\\s*(.*?)\\s*((<\\/h[1-6]\\s*>)|$)/i",
+     "<h[1-6]([ \t][^>]*)?>[ \t]*(.*?)[ \t]*((</h[1-6][ \t]*>)|$)", true},
 };
 
 const size_t kMaxLines = 100000;

@@ -14,10 +14,10 @@
 
 namespace {
 
+// Every line of a scan passes here: strnlen reads no byte past the NUL or
+// the limit, and is the library's vectorised loop.
 const char* BoundedEnd(const char* text) {
-  const char* end = text;
-  while (end - text < kMaxMatchedText && *end != '\0') ++end;
-  return end;
+  return text + strnlen(text, size_t(kMaxMatchedText));
 }
 
 }  // namespace
@@ -55,6 +55,7 @@ bool PatternObject::Search(const char* start, const char* rangeStart, const char
 
 bool PatternObject::RunMatch(const char* start) {
   interrupted = false;
+  gaveUp = false;
   touchedCut = false;
   if (invalid) return false;
   textPos = start;
@@ -64,7 +65,6 @@ bool PatternObject::RunMatch(const char* start) {
   // A text without a byte every match needs cannot match: no walk at all.
   if (prefilterEnabled && !PassesPrefilter(prefilter, ignoreCase, textStart, textEnd)) return false;
   steps = 0;
-  gaveUp = false;
   for (const char* position = start;; ++position) {
     position = NextCandidate(position);
     if (!position) return false;
@@ -80,10 +80,21 @@ bool PatternObject::RunMatch(const char* start) {
 // item can hold, or null when there is none. An attempt at a position where
 // the first item fails fails before it writes a register, so skipping it
 // changes nothing a caller can see; it only spares the walk down to that item.
+// The first-byte set extends this to patterns that begin with a choice.
 const char* PatternObject::NextCandidate(const char* position) const {
-  if (anchored || firstItem == 0) return position;
-  if (firstItem == ItemTextStart) return position == textStart ? position : nullptr;
-  if (!IsLiteralToken(firstItem)) return position;
+  if (anchored || firstItem == ItemTextStart) {
+    // A single start: the set may still reject it before any walk (the
+    // function column's rules begin with "^" and most lines fail there).
+    if (!anchored && position != textStart) return nullptr;
+    if (!prefilterEnabled || !firstBytes.usable) return position;
+    bool possible =
+        position != textEnd && InSet(firstBytes.bytes, static_cast<unsigned char>(*position));
+    return possible ? position : nullptr;
+  }
+  if (firstItem == 0 || !IsLiteralToken(firstItem)) {
+    if (!prefilterEnabled || !firstBytes.usable) return position;
+    return NextFirstByte(firstBytes, position, textEnd);
+  }
   unsigned char wanted = static_cast<unsigned char>(firstItem);
   size_t left = size_t(textEnd - position);
   if (!ignoreCase) return static_cast<const char*>(memchr(position, wanted, left));

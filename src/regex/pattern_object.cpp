@@ -36,6 +36,7 @@ PatternObject::PatternObject()
       textCut(false),
       touchedCut(false),
       prefilter(),
+      firstBytes(),
       prefilterEnabled(true),
       error(ErrNoPattern),
       stepLimit(0),
@@ -80,6 +81,7 @@ bool PatternObject::CompilePattern(const char* pattern) {
   groupCount = 0;
   firstItem = 0;
   prefilter.count = 0;
+  firstBytes.usable = false;
   ReleaseTree();
   ignoreCase = skipBlanks = 0;
   if (!pattern) return Fail(ErrNoPattern);
@@ -100,6 +102,7 @@ bool PatternObject::CompilePattern(const char* pattern) {
 
   firstItem = FindFirstItem(root);
   BuildPrefilter(root, &prefilter);
+  BuildFirstByteSet(root, ignoreCase != 0, &firstBytes);
   FreePatternBlock(tokens);
   tokens = nullptr;
   error = CompileOk;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "regex/compile_error.h"
+#include "regex/first_byte_set.h"
 #include "regex/pattern_node.h"
 #include "regex/prefilter.h"
 
@@ -64,6 +65,10 @@ class PatternObject {
   // Gives up (no match) after this many node walks in one call; 0, the
   // default, never gives up. The time of a match is not polynomially bounded.
   void SetStepLimit(unsigned long limit) { stepLimit = limit; }
+  // Whether the last match ended at the step limit or an interrupt, so that
+  // its "no match" is no answer. Skipping start positions saves steps: two
+  // runs that differ only in speed may then differ here and nowhere else.
+  bool GaveUp() const { return gaveUp; }
   // Lets a caller end a long match: every `interval` node walks (counted
   // across calls, so many short matches add up), check(context) is asked, and
   // a true answer ends the match in progress as no match, with Interrupted()
@@ -73,7 +78,9 @@ class PatternObject {
   void SetInterruptCheck(InterruptCheck check, void* context, unsigned long interval);
   bool Interrupted() const { return interrupted; }
   // For tests and benchmarks only: with the prefilter off every text is
-  // matched in full. Results are the same either way.
+  // matched in full, from every start position (the first-byte set is off
+  // too), and every repetition walks its operand node by node. Results are
+  // the same either way.
   void SetPrefilterEnabled(bool enabled) { prefilterEnabled = enabled; }
 
  private:
@@ -109,6 +116,7 @@ class PatternObject {
   bool MatchLazyAtLeast(const PatternNode* node);
   bool MatchLazyBetween(const PatternNode* node);
   int RepeatGreedily(const PatternNode* node, bool* stalled);
+  int RepeatByteTest(const PatternNode* node);
   bool BackOff(const PatternNode* node, const char* start);
 
   PatternNode* root;
@@ -129,6 +137,7 @@ class PatternObject {
   bool textCut;     // the text goes on past textEnd: textEnd is a cut, not its end
   bool touchedCut;  // a walk wanted a byte past the cut (see WalkAround)
   Prefilter prefilter;
+  FirstByteSet firstBytes;
   bool prefilterEnabled;
   CompileError error;
   unsigned long stepLimit;

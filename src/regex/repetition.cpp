@@ -11,12 +11,16 @@
 // leaves its loop once it has its n repetitions. The counted kinds are
 // bounded by their counts anyway; a between never backs off below where it
 // began, which would step over bytes it never took.
+#include "regex/char_set.h"
 #include "regex/pattern_object.h"
+#include "regex/token_codes.h"
 
 // Walks the operand while it succeeds and moves; returns the number of
 // successful walks, and whether the last of them stalled (did not move).
 int PatternObject::RepeatGreedily(const PatternNode* node, bool* stalled) {
   *stalled = false;
+  int taken = RepeatByteTest(node);
+  if (taken >= 0) return taken;
   for (int walks = 0;; ++walks) {
     const char* before = textPos;
     if (!WalkOperand(node)) return walks;
@@ -25,6 +29,59 @@ int PatternObject::RepeatGreedily(const PatternNode* node, bool* stalled) {
       return walks + 1;
     }
   }
+}
+
+namespace {
+
+// Whether the node tests one byte against a set (a class, "\w", "\d" and the
+// like) and, if so, the set and the InSet answer that matches.
+bool IsByteTest(const PatternNode* node, const CharSet** set, bool* member) {
+  *member = node->kind != NodeNegClass;
+  if (node->kind == NodeClass || node->kind == NodeNegClass) {
+    *set = node->operand.set;
+    return true;
+  }
+  if (node->kind != NodeItem) return false;
+  switch (node->operand.value) {
+    case ItemWord: *set = &WordSet; return true;
+    case ItemDigit: *set = &DigitSet; return true;
+    case ItemUpper: *set = &UpperSet; return true;
+    case ItemLower: *set = &LowerSet; return true;
+    case ItemNotWord:
+      *set = &WordSet;
+      *member = false;
+      return true;
+    case ItemNotDigit:
+      *set = &DigitSet;
+      *member = false;
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+// The greedy walks of an operand that tests one byte, as one loop: the
+// operand's walks, each a node walk, would take the same bytes, count the
+// same steps and mark a cut the same way. -1 when the loop does not apply:
+// the operand is no byte test, or the step limit or an interrupt check
+// would come due within the walks (the walks one by one then meet it), or
+// the shortcuts are off for a comparison.
+int PatternObject::RepeatByteTest(const PatternNode* node) {
+  const CharSet* set;
+  bool member;
+  if (!prefilterEnabled || gaveUp || !IsByteTest(node->operand.child, &set, &member)) return -1;
+  const char* at = textPos;
+  while (at != textEnd && InSet(*set, static_cast<unsigned char>(*at)) == member) ++at;
+  unsigned long walks = static_cast<unsigned long>(at - textPos) + 1;  // the last one fails
+  if (stepLimit && walks > stepLimit - steps) return -1;
+  if (interruptCheck && walks >= pollCountdown) return -1;
+  if (stepLimit) steps += walks;
+  if (interruptCheck) pollCountdown -= walks;
+  if (at == textEnd && textCut) touchedCut = true;
+  int taken = static_cast<int>(at - textPos);
+  textPos = at;
+  return taken;
 }
 
 // Steps back from textPos towards start until the rest matches; succeeds at

@@ -107,16 +107,32 @@ class ComposedPattern {
   size_t length;
 };
 
-bool HoldsKey(const PatternSlot& slot, const ComposedPattern& pattern) {
-  return slot.created && slot.keyLength == long(pattern.Length()) &&
-         memcmp(slot.key, pattern.Text(), pattern.Length()) == 0;
+// Whether the slot holds prefix + text + suffix. The pieces are compared with
+// the key as they are read, so nothing is composed or measured for a
+// pattern that is already compiled: the function column asks for two on
+// every line.
+// Compares one piece with the key at *key, moving *key past it.
+bool PieceMatches(const char** key, const char* keyEnd, const char* piece) {
+  const char* at = *key;
+  for (; *piece; ++piece, ++at)
+    if (at == keyEnd || *at != *piece) return false;
+  *key = at;
+  return true;
 }
 
-PatternSlot* FindCachedSlot(const ComposedPattern& pattern) {
+bool HoldsKey(const PatternSlot& slot, const char* prefix, const char* text, const char* suffix) {
+  if (!slot.created || slot.keyLength < 0) return false;
+  const char* key = slot.key;
+  const char* keyEnd = key + slot.keyLength;
+  return PieceMatches(&key, keyEnd, prefix) && PieceMatches(&key, keyEnd, text) &&
+         PieceMatches(&key, keyEnd, suffix) && key == keyEnd;
+}
+
+PatternSlot* FindCachedSlot(const char* prefix, const char* text, const char* suffix) {
   if (!cacheEnabled) return nullptr;
-  if (current && HoldsKey(*current, pattern)) return current;
+  if (current && HoldsKey(*current, prefix, text, suffix)) return current;
   for (PatternSlot& slot : slots)
-    if (HoldsKey(slot, pattern)) return &slot;
+    if (HoldsKey(slot, prefix, text, suffix)) return &slot;
   return nullptr;
 }
 
@@ -196,10 +212,10 @@ void ReleasePatternObjects() {
 
 int FindPattern(const char* line, const char* text, int* position, int group, char* groupBuffer,
                 const char* prefix, const char* suffix) {
-  ComposedPattern pattern(prefix, text, suffix);
-  if (!pattern.Text()) return 0;  // no memory for an oversized pattern: nothing compiled
-  PatternSlot* slot = FindCachedSlot(pattern);
+  PatternSlot* slot = FindCachedSlot(prefix, text, suffix);
   if (!slot) {
+    ComposedPattern pattern(prefix, text, suffix);
+    if (!pattern.Text()) return 0;  // no memory for an oversized pattern: nothing compiled
     bool compiled = false;
     slot = CompileIntoSlot(pattern, &compiled);
     current = slot;

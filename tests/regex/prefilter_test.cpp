@@ -20,7 +20,8 @@ const unsigned long kSteps = 20000;  // matching time is not polynomial
 std::string Outcome(PatternObject& object, const std::string& text, int anchoring, size_t start) {
   MatchGroups groups;
   const char* base = text.data();
-  if (!object.MatchRange(base + start, base, base + text.size(), &groups, anchoring)) return "0";
+  if (!object.MatchRange(base + start, base, base + text.size(), &groups, anchoring))
+    return object.GaveUp() ? "gave up" : "0";
   return Registers(groups);
 }
 
@@ -41,12 +42,21 @@ void Compare(const std::string& pattern, const std::string& text) {
   Compare(pattern, std::vector<std::string>{text});
 }
 
+// Skipping start positions saves steps, so a run at the step limit may end
+// where the other does not: such a pair has nothing to compare.
+void ExpectSameOutcome(const std::string& on, const std::string& off, const std::string& text) {
+  if (on == "gave up" || off == "gave up") return;
+  EXPECT_EQ(on, off) << text;
+}
+
 void CompareCompiled(PatternObject& on, PatternObject& off, const std::string& text) {
-  EXPECT_EQ(Outcome(on, text, 0, 0), Outcome(off, text, 0, 0)) << text;
-  EXPECT_EQ(Outcome(on, text, 1, text.size() / 2), Outcome(off, text, 1, text.size() / 2)) << text;
+  ExpectSameOutcome(Outcome(on, text, 0, 0), Outcome(off, text, 0, 0), text);
+  ExpectSameOutcome(Outcome(on, text, 1, text.size() / 2), Outcome(off, text, 1, text.size() / 2),
+                    text);
   std::string line = text.c_str();
   MatchGroups a, b;
   bool foundOn = on.MatchText(line.c_str(), &a), foundOff = off.MatchText(line.c_str(), &b);
+  if (on.GaveUp() || off.GaveUp()) return;
   EXPECT_EQ(foundOn, foundOff) << text;
   if (foundOn && foundOff) {
     EXPECT_EQ(Registers(a), Registers(b)) << text;
@@ -105,10 +115,11 @@ TEST(Prefilter, OnAndOffAgreeOverTheFuzzCorpus) {
 
 TEST(Prefilter, OnAndOffAgreeOverRandomPatternsAndTexts) {
   static const char* const kPieces[] = {
-      "a",     "b",   "c",   "A",   "\\x90", "\xE0", " ",    "ab",  "(",   ")",    "(a)",
-      "(b|c)", "|",   "*",   "+",   "?",     "*?",   "+?",   "??",  "{2}", "{1,}", "{0,2}",
-      "{,1}?", "?=",  "?!",  "?#1", "?~2",   "[ab]", "[^a]", ".",   "^",   "$",    "\\b",
-      "\\B",   "\\c", "\\w", "\\s", "\\d",   "\\1",  "\\m",  "\\M",
+      "a",    "b",     "c",       "A",    "\\x90", "\xE0",   " ",   "ab",   "(",    ")",
+      "(a)",  "(b|c)", "|",       "*",    "+",     "?",      "*?",  "+?",   "??",   "{2}",
+      "{1,}", "{0,2}", "{,1}?",   "?=",   "?!",    "?#1",    "?~2", "[ab]", "[^a]", ".",
+      "^",    "$",     "\\b",     "\\B",  "\\c",   "\\w",    "\\s", "\\d",  "\\1",  "\\m",
+      "\\M",  "(a?)",  "((b?)c)", "(a|)", "(\\m)", "[^ab]+",
   };
   static const char kTextBytes[] = "abcABC \xE0\x90x1";
   std::mt19937 random(12345);

@@ -176,3 +176,17 @@ TEST_F(PatternSearch, CacheChangesNothingObservable) {
   EXPECT_EQ(outcomes[1].back().warnings, 2u);  // one per search
   EXPECT_TRUE(PatternObjectCreated());
 }
+
+TEST_F(PatternSearch, CacheKeyIsTheWholeComposedPattern) {
+  int position = -9;
+  // The same composed text, split in other pieces, is the same pattern.
+  ASSERT_EQ(FindText(1, "xAB", "ab", &position, 0, nullptr, "/", "/i"), 1);
+  const PatternObject* compiled = CurrentPatternObject();
+  EXPECT_EQ(FindText(1, "xAB", "/ab/i", &position, 0, nullptr, "", ""), 1);
+  EXPECT_EQ(CurrentPatternObject(), compiled);
+  // A key that begins or ends another is not that other.
+  EXPECT_EQ(FindText(1, "xAB", "ab", &position, 0, nullptr, "/", "/"), 0);
+  EXPECT_EQ(FindText(1, "xAB", "ab", &position, 0, nullptr, "/", "/i"), 1);
+  EXPECT_EQ(FindText(1, "xAB", "a", &position, 0, nullptr, "/", "/i"), 1);
+  EXPECT_EQ(FindText(1, "xAB", "abc", &position, 0, nullptr, "/", "/i"), 0);
+}

@@ -1,0 +1,226 @@
+// The first-byte analysis. For every node it finds what the node does at a
+// position whose byte lies outside its set `bytes`: it fails without writing
+// a register, or (when `passes`) it may also succeed there without consuming
+// and without writing. A node that might write a register or read one
+// before consuming is `unsafe`, and an unsafe prefix makes the set unusable.
+// A sequence takes the sets of its nodes up to the first one that cannot
+// pass; an alternative chain takes the union of its members. A repetition
+// that stops at zero leaves textPos at the start, so what it hands on to the
+// rest of the pattern (RestMatches) is walked at the same position and is
+// covered by the nodes that follow it here.
+#include "regex/first_byte_set.h"
+
+#include "regex/token_codes.h"
+
+namespace {
+
+struct Start {
+  CharSet bytes;
+  bool passes;
+  bool unsafe;
+};
+
+enum { kMaxDepth = 64 };  // deeper nesting gives up, which is always sound
+
+struct Analysis {
+  bool ignoreCase;
+};
+
+Start Nothing(bool passes) {
+  Start start;
+  ClearSet(&start.bytes);
+  start.passes = passes;
+  start.unsafe = false;
+  return start;
+}
+
+Start Unsafe() {
+  Start start = Nothing(true);
+  start.unsafe = true;
+  return start;
+}
+
+// Whether the walk of the tree under node can write a register: a group
+// closes, or "\m"/"\M" marks the match.
+bool MayWrite(const PatternNode* node, int depth) {
+  if (depth > kMaxDepth) return true;
+  for (; node; node = node->next) {
+    if (node->kind == NodeGroup) return true;
+    if (node->kind == NodeItem &&
+        (node->operand.value == ItemMarkStart || node->operand.value == ItemMarkEnd))
+      return true;
+    // Postfix kinds, look-arounds among them, have a single operand.
+    if (IsPostfixKind(node->kind) && MayWrite(node->operand.child, depth + 1)) return true;
+  }
+  return false;
+}
+
+// The bytes that fold onto the same byte as `wanted`. Compilation runs for
+// every new pattern, so the table of partners is built once, not a pass
+// over all bytes per literal.
+void AddFoldedPreimages(CharSet* set, unsigned char wanted) {
+  // Bytes 0 and 1 fold onto themselves, so neither is ever a partner.
+  const unsigned char kNone = 0, kMany = 1;
+  static unsigned char partner[256];  // the other byte that folds onto this one
+  static bool built = false;
+  if (!built) {
+    for (int byte = 0; byte < 256; ++byte) {
+      unsigned char folded = FoldByte(static_cast<unsigned char>(byte));
+      if (folded == byte) continue;
+      partner[folded] = partner[folded] == kNone ? static_cast<unsigned char>(byte) : kMany;
+    }
+    built = true;
+  }
+  unsigned char folded = FoldByte(wanted);
+  if (partner[folded] == kMany) {
+    for (int byte = 0; byte < 256; ++byte)
+      if (FoldByte(static_cast<unsigned char>(byte)) == folded)
+        AddToSet(set, static_cast<unsigned char>(byte));
+    return;
+  }
+  if (FoldByte(folded) == folded) AddToSet(set, folded);
+  if (partner[folded] != kNone) AddToSet(set, partner[folded]);
+}
+
+Start ItemStart(const Analysis& analysis, int code) {
+  Start start = Nothing(false);
+  if (IsLiteralToken(code)) {
+    unsigned char wanted = static_cast<unsigned char>(code);
+    if (!analysis.ignoreCase) {
+      AddToSet(&start.bytes, wanted);
+      return start;
+    }
+    AddFoldedPreimages(&start.bytes, wanted);
+    return start;
+  }
+  switch (code) {
+    case ItemTextStart:
+    case ItemTextEnd:
+    case ItemWordStart:
+    case ItemWordEnd:
+    case ItemNotAfterWord: return Nothing(true);  // zero width, writes nothing
+    case ItemMarkStart:
+    case ItemMarkEnd: return Unsafe();
+    case ItemDigit: AddSet(&start.bytes, DigitSet); return start;
+    case ItemNotDigit: AddComplement(&start.bytes, DigitSet); return start;
+    case ItemWord: AddSet(&start.bytes, WordSet); return start;
+    case ItemNotWord: AddComplement(&start.bytes, WordSet); return start;
+    case ItemUpper: AddSet(&start.bytes, UpperSet); return start;
+    case ItemLower: AddSet(&start.bytes, LowerSet); return start;
+    case ItemBlank:
+      AddToSet(&start.bytes, ' ');
+      AddToSet(&start.bytes, '\t');
+      return start;
+    case ItemNotBlank:
+      AddRange(&start.bytes, 0, 255);
+      RemoveFromSet(&start.bytes, ' ');
+      RemoveFromSet(&start.bytes, '\t');
+      return start;
+    case ItemAny: AddRange(&start.bytes, 0, 255); return start;
+  }
+  return Unsafe();  // a code this analysis does not know
+}
+
+Start SequenceStart(const Analysis& analysis, const PatternNode* node, int depth);
+
+// The operand of a postfix operator: a single node.
+Start NodeStart(const Analysis& analysis, const PatternNode* node, int depth) {
+  if (depth > kMaxDepth) return Unsafe();
+  switch (node->kind) {
+    case NodeEmpty: return Nothing(true);
+    case NodeItem: return ItemStart(analysis, node->operand.value);
+    case NodeClass:
+    case NodeNegClass: {
+      Start start = Nothing(false);
+      if (node->kind == NodeClass)
+        AddSet(&start.bytes, *node->operand.set);
+      else
+        AddComplement(&start.bytes, *node->operand.set);
+      return start;
+    }
+    case NodeGroup: {
+      // A group writes its register when its body succeeds: only a body
+      // that consumes first keeps that write behind the first byte.
+      Start body = SequenceStart(analysis, node->operand.child, depth + 1);
+      return body.passes ? Unsafe() : body;
+    }
+    case NodePlus:
+    case NodeLazyPlus: return NodeStart(analysis, node->operand.child, depth + 1);
+    case NodeAtLeast:
+    case NodeBetween:
+    case NodeLazyAtLeast:
+    case NodeLazyBetween: {
+      Start operand = NodeStart(analysis, node->operand.child, depth + 1);
+      if (node->low < 1 || node->high == 0) operand.passes = true;
+      return operand;
+    }
+    case NodeStar:
+    case NodeLazyStar:
+    case NodeOptional:
+    case NodeLazyOptional: {
+      Start operand = NodeStart(analysis, node->operand.child, depth + 1);
+      operand.passes = true;
+      return operand;
+    }
+    case NodeLookAhead: return NodeStart(analysis, node->operand.child, depth + 1);
+    case NodeLookBehind:
+    case NodeNegLookBehind:
+    case NodeNegLookAhead:
+      // Looks at other bytes or succeeds where its operand fails: a filter
+      // at most, and sound to pass over only when its walk writes nothing.
+      return MayWrite(node->operand.child, depth + 1) ? Unsafe() : Nothing(true);
+    default: return Unsafe();  // back-references, an alternative as an operand
+  }
+}
+
+void Merge(Start* into, const Start& from) {
+  AddSet(&into->bytes, from.bytes);
+  into->unsafe = into->unsafe || from.unsafe;
+}
+
+Start SequenceStart(const Analysis& analysis, const PatternNode* node, int depth) {
+  Start start = Nothing(true);
+  while (node && start.passes && !start.unsafe) {
+    Start part = Nothing(false);
+    if (node->kind == NodeAlternative) {
+      // A chain: every member is tried at the same position, the last one
+      // being the first node after the chain that is not an alternative.
+      for (; node->kind == NodeAlternative && node->next; node = node->next) {
+        Start member = NodeStart(analysis, node->operand.child, depth + 1);
+        Merge(&part, member);
+        part.passes = part.passes || member.passes;
+      }
+      // A bar that ends the sequence leaves nothing that must match.
+      Start last = NodeStart(analysis, node->kind == NodeAlternative ? node->operand.child : node,
+                             depth + 1);
+      if (node->kind == NodeAlternative) last.passes = true;
+      Merge(&part, last);
+      part.passes = part.passes || last.passes;
+    } else {
+      part = NodeStart(analysis, node, depth + 1);
+    }
+    Merge(&start, part);
+    start.passes = part.passes;
+    node = node->next;
+  }
+  return start;
+}
+
+}  // namespace
+
+void BuildFirstByteSet(const PatternNode* root, bool ignoreCase, FirstByteSet* first) {
+  first->usable = false;
+  ClearSet(&first->bytes);
+  if (!root || root->kind != NodeGroup) return;
+  Analysis analysis = {ignoreCase};
+  Start start = SequenceStart(analysis, root->operand.child, 0);
+  if (start.passes || start.unsafe) return;
+  first->bytes = start.bytes;
+  first->usable = true;
+}
+
+const char* NextFirstByte(const FirstByteSet& first, const char* position, const char* end) {
+  for (; position < end; ++position)
+    if (InSet(first.bytes, static_cast<unsigned char>(*position))) return position;
+  return nullptr;
+}

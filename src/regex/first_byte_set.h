@@ -1,0 +1,21 @@
+// The bytes an unanchored match can start with. At a start position whose
+// byte is not in the set (or at the end of the text) the walk fails before
+// it writes any register, so the start loop may skip such positions without
+// changing a result, a register or a "\m"/"\M" position. When that cannot be
+// shown (a match may be empty or may write a register without consuming a
+// byte, a back-reference may match anything) the set is not used.
+// Covered by tests/regex/prefilter_test.cpp (on and off compared).
+#pragma once
+
+#include "regex/char_set.h"
+#include "regex/pattern_node.h"
+
+struct FirstByteSet {
+  bool usable;  // false: every start position must be tried
+  CharSet bytes;
+};
+
+void BuildFirstByteSet(const PatternNode* root, bool ignoreCase, FirstByteSet* first);
+
+// The first position in [position, end) whose byte is in the set, or null.
+const char* NextFirstByte(const FirstByteSet& first, const char* position, const char* end);
