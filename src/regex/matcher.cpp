@@ -70,17 +70,19 @@ bool PatternObject::RunMatch(const char* start) {
     position = NextCandidate(position);
     if (!position) return false;
     textPos = position;
+    unsigned long writesBefore = registerWrites;
     bool found = MatchNode(root);  // the root group as a sequence of one node
     if (gaveUp) return false;
     if (found) return true;
     if (anchored || position == textEnd) return false;
     // Each start position begins clean: a failed attempt leaves nothing.
-    if (root->registers & kWalkWrites) ClearRegisters();
+    if (registerWrites != writesBefore) ClearRegisters();
   }
 }
 
 void PatternObject::ClearRegisters() {
-  for (int g = 0; g < kMaxGroups; ++g) groups->groupStart[g] = groups->groupEnd[g] = -1;
+  std::memset(groups->groupStart, 0xFF, sizeof groups->groupStart);  // all -1
+  std::memset(groups->groupEnd, 0xFF, sizeof groups->groupEnd);
 }
 
 // The first start position at or after `position` where the pattern's first
@@ -141,9 +143,11 @@ bool PatternObject::RestMatches(const PatternNode* node) {
 }
 
 bool PatternObject::RestUndoing(const PatternNode* node) {
-  MatchGroups saved = *groups;
+  SavedRegisters saved;
+  SaveRegisters(*groups, &saved);
+  unsigned long writesBefore = registerWrites;
   bool matched = WalkRest(node);
-  *groups = saved;
+  if (registerWrites != writesBefore) RestoreRegisters(saved, groups);
   return matched;
 }
 
@@ -161,6 +165,7 @@ bool PatternObject::WalkRest(const PatternNode* node) {
         owner->low < kMaxGroups) {
       groups->groupStart[owner->low] = openStart[owner->low];
       groups->groupEnd[owner->low] = static_cast<short>(textPos - textStart);
+      ++registerWrites;
     }
   }
   textPos = saved;
@@ -181,9 +186,11 @@ bool PatternObject::WalkOrUndo(const PatternNode* node) {
 }
 
 bool PatternObject::WalkUndoing(const PatternNode* node) {
-  MatchGroups saved = *groups;
+  SavedRegisters saved;
+  SaveRegisters(*groups, &saved);
+  unsigned long writesBefore = registerWrites;
   if (WalkOperand(node)) return true;
-  *groups = saved;
+  if (registerWrites != writesBefore) RestoreRegisters(saved, groups);
   return false;
 }
 
@@ -259,6 +266,7 @@ bool PatternObject::MatchGroup(const PatternNode* node) {
   } else if (g < kMaxGroups) {  // groups after the fifteenth capture nothing
     groups->groupStart[g] = from;
     groups->groupEnd[g] = to;
+    ++registerWrites;
   }
   return true;
 }

@@ -36,6 +36,7 @@ PatternObject::PatternObject()
       groupCount(0),
       readsRegisters(false),
       openStart(),
+      registerWrites(0),
       textCut(false),
       touchedCut(false),
       prefilter(),

@@ -146,6 +146,9 @@ class PatternObject {
   // walk goes on, not only once it has matched.
   bool readsRegisters;
   short openStart[kMaxGroups];  // where each group being walked began
+  // Counts every change of a register, so that an abandoned walk that
+  // changed none has nothing to put back.
+  unsigned long registerWrites;
 
   bool textCut;     // the text goes on past textEnd: textEnd is a cut, not its end
   bool touchedCut;  // a walk wanted a byte past the cut (see WalkAround)

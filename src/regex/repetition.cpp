@@ -48,12 +48,14 @@ void PatternObject::KeepIterations(const PatternNode* node, KeptIterations* kept
   if (!kept->active || textPos >= kept->heldEnd) return;
   const char* to = textPos;
   *groups = kept->before;
+  ++registerWrites;
   textPos = kept->start;
   for (int walks = 0; walks < kept->walks; ++walks) {
     const char* before = textPos;
-    MatchGroups held = *groups;
+    SavedRegisters held;
+    SaveRegisters(*groups, &held);
     if (!WalkOperand(node) || textPos > to) {
-      *groups = held;
+      RestoreRegisters(held, groups);
       textPos = before;
       break;
     }
