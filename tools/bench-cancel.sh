@@ -17,18 +17,10 @@ fi
 cmake --build "$dir" --target skerrow-host skerrow skerrow_data -j2 >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-printf '%0.sa' $(seq 200) >"$work/line.txt"
-printf 'b bc\n' >>"$work/line.txt"
+. tests/e2e/host/slow_match_fixture.sh
 worst=
 for _ in $(seq "$runs"); do
-  cat >"$work/options.reg" <<'REG'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Far\Plugins\SKERROW]
-"PickWord"=dword:00000000
-"RegExp"=dword:00000001
-"Case"=dword:00000001
-REG
+  write_slow_match_fixture "$work"
   report=$(timeout 120 "$dir/bin/skerrow-host" --registry "$work/options.reg" --key-times \
     --keys 'F11 Enter "a*a*a*a*bc" Enter Esc@1000ms Enter' "$work/line.txt" 2>&1 >/dev/null |
     sed -n 's/.*a key was wanted \([0-9.]*\) ms later.*/\1/p')

@@ -49,6 +49,7 @@ bool PatternObject::TestItem(int code) {
   if (code == ItemMarkStart || code == ItemMarkEnd) {
     short offset = static_cast<short>(textPos - textStart);
     (code == ItemMarkStart ? groups->groupStart : groups->groupEnd)[0] = offset;
+    ++registerWrites;
     return true;
   }
   bool zeroWidth = code == ItemTextStart || code == ItemTextEnd ||

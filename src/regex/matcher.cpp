@@ -7,6 +7,7 @@
 // by the position tests), and nothing is allocated.
 #include "regex/char_set.h"
 #include "regex/pattern_object.h"
+#include "regex/register_use.h"
 #include "regex/token_codes.h"
 #include "regex/tree_builder.h"
 
@@ -60,7 +61,7 @@ bool PatternObject::RunMatch(const char* start) {
   if (invalid) return false;
   textPos = start;
   if (!QuickCheck()) return false;
-  for (int g = 0; g < kMaxGroups; ++g) groups->groupStart[g] = groups->groupEnd[g] = -1;
+  ClearRegisters();
   groups->groupCount = groupCount;
   // A text without a byte every match needs cannot match: no walk at all.
   if (prefilterEnabled && !PassesPrefilter(prefilter, ignoreCase, textStart, textEnd)) return false;
@@ -69,11 +70,19 @@ bool PatternObject::RunMatch(const char* start) {
     position = NextCandidate(position);
     if (!position) return false;
     textPos = position;
+    unsigned long writesBefore = registerWrites;
     bool found = MatchNode(root);  // the root group as a sequence of one node
     if (gaveUp) return false;
     if (found) return true;
     if (anchored || position == textEnd) return false;
+    // Each start position begins clean: a failed attempt leaves nothing.
+    if (registerWrites != writesBefore) ClearRegisters();
   }
+}
+
+void PatternObject::ClearRegisters() {
+  std::memset(groups->groupStart, 0xFF, sizeof groups->groupStart);  // all -1
+  std::memset(groups->groupEnd, 0xFF, sizeof groups->groupEnd);
 }
 
 // The first start position at or after `position` where the pattern's first
@@ -125,7 +134,7 @@ bool PatternObject::MatchSequence(const PatternNode* node) {
       node = node->next;
       continue;
     }
-    if (!WalkOperand(node)) {
+    if (!WalkOrUndo(node)) {
       node = node->next;  // the next alternative; the last one must match
       continue;
     }
@@ -140,14 +149,37 @@ bool PatternObject::MatchSequence(const PatternNode* node) {
 // to the nearest look-around. A look-around's operand is a match of its own:
 // what follows the look-around is matched from where the look-around stands,
 // so asking for it at the end of the operand would test the wrong bytes.
-// textPos is always put back.
+// textPos and the registers are always put back: the rest is only tried
+// here, and walked for real once the node has decided.
 bool PatternObject::RestMatches(const PatternNode* node) {
+  if (node->registers & kRestWrites) return RestUndoing(node);
+  return WalkRest(node);
+}
+
+bool PatternObject::RestUndoing(const PatternNode* node) {
+  SavedRegisters saved;
+  SaveRegisters(*groups, &saved);
+  unsigned long writesBefore = registerWrites;
+  bool matched = WalkRest(node);
+  if (registerWrites != writesBefore) RestoreRegisters(saved, groups);
+  return matched;
+}
+
+bool PatternObject::WalkRest(const PatternNode* node) {
   const char* saved = textPos;
   for (; node && !IsLookAroundKind(node->kind); node = node->parent) {
     while (node->kind == NodeAlternative && node->next) node = node->next;
     if (node->next && !MatchSequence(node->next)) {
       textPos = saved;
       return false;
+    }
+    // A back-reference after the group sees the text it would capture.
+    const PatternNode* owner = node->parent;
+    if (readsRegisters && owner && owner->kind == NodeGroup && owner->low >= 1 &&
+        owner->low < kMaxGroups) {
+      groups->groupStart[owner->low] = openStart[owner->low];
+      groups->groupEnd[owner->low] = static_cast<short>(textPos - textStart);
+      ++registerWrites;
     }
   }
   textPos = saved;
@@ -158,6 +190,22 @@ bool PatternObject::WalkOperand(const PatternNode* node) {
   // A postfix operand is one node whose next is null: walking it as a
   // sequence and as a node is the same, and the latter costs one frame less.
   return MatchNode(node->operand.child);
+}
+
+// Walks the operand; a failed walk puts back the registers it wrote, for a
+// caller that goes on as if the operand had not been tried.
+bool PatternObject::WalkOrUndo(const PatternNode* node) {
+  if (!(node->registers & kWalkWrites)) return WalkOperand(node);
+  return WalkUndoing(node);
+}
+
+bool PatternObject::WalkUndoing(const PatternNode* node) {
+  SavedRegisters saved;
+  SaveRegisters(*groups, &saved);
+  unsigned long writesBefore = registerWrites;
+  if (WalkOperand(node)) return true;
+  if (registerWrites != writesBefore) RestoreRegisters(saved, groups);
+  return false;
 }
 
 void PatternObject::SetInterruptCheck(InterruptCheck check, void* context, unsigned long interval) {
@@ -198,7 +246,7 @@ bool PatternObject::MatchNode(const PatternNode* node) {
     case NodeRefBackref: return MatchRefBackref(node->operand.value);
     case NodeStar: return MatchStar(node);
     case NodePlus: return MatchPlus(node);
-    case NodeOptional: WalkOperand(node); return true;
+    case NodeOptional: WalkOrUndo(node); return true;
     case NodeLazyStar: return MatchLazyStar(node);
     case NodeLazyPlus: return MatchLazyPlus(node);
     case NodeLazyOptional: return MatchLazyOptional(node);
@@ -206,7 +254,7 @@ bool PatternObject::MatchNode(const PatternNode* node) {
     case NodeBetween: return MatchBetween(node);
     case NodeLazyAtLeast: return MatchLazyAtLeast(node);
     case NodeLazyBetween: return MatchLazyBetween(node);
-    case NodeAlternative: WalkOperand(node); return true;  // alone, as an operand
+    case NodeAlternative: WalkOrUndo(node); return true;  // alone, as an operand
     case NodeLookBehind: return MatchLookBehind(node, false);
     case NodeNegLookBehind: return MatchLookBehind(node, true);
     case NodeLookAhead: return MatchLookAhead(node, false);
@@ -217,6 +265,8 @@ bool PatternObject::MatchNode(const PatternNode* node) {
 
 bool PatternObject::MatchGroup(const PatternNode* node) {
   const char* start = textPos;
+  if (readsRegisters && node->low < kMaxGroups)
+    openStart[node->low] = static_cast<short>(start - textStart);
   if (!MatchSequence(node->operand.child)) {
     textPos = start;
     return false;
@@ -230,6 +280,7 @@ bool PatternObject::MatchGroup(const PatternNode* node) {
   } else if (g < kMaxGroups) {  // groups after the fifteenth capture nothing
     groups->groupStart[g] = from;
     groups->groupEnd[g] = to;
+    ++registerWrites;
   }
   return true;
 }
@@ -289,7 +340,7 @@ bool PatternObject::MatchLookAhead(const PatternNode* node, bool negative) {
 bool PatternObject::WalkAround(const PatternNode* node, bool negative) {
   bool outerTouched = touchedCut;
   touchedCut = false;
-  bool walked = WalkOperand(node);
+  bool walked = negative ? WalkOrUndo(node) : WalkOperand(node);
   bool undecided = !walked && touchedCut;
   touchedCut = touchedCut || outerTouched;
   if (!negative) return walked;

@@ -47,6 +47,7 @@ struct PatternNode {
   } operand;
   short low;
   short high;
+  unsigned char registers;  // RegisterUse bits: where the matcher must save registers
   // The group or operator that owns this node's sequence; null at top level.
   PatternNode* parent;
   PatternNode* next;  // owned

@@ -4,6 +4,7 @@
 #include "regex/pattern_object.h"
 
 #include "regex/pattern_memory.h"
+#include "regex/register_use.h"
 #include "regex/tokenizer.h"
 #include "regex/tree_builder.h"
 
@@ -33,6 +34,9 @@ PatternObject::PatternObject()
       firstItem(0),
       groups(nullptr),
       groupCount(0),
+      readsRegisters(false),
+      openStart(),
+      registerWrites(0),
       textCut(false),
       touchedCut(false),
       prefilter(),
@@ -79,6 +83,7 @@ bool PatternObject::Fail(CompileError reason) {
 bool PatternObject::CompilePattern(const char* pattern) {
   invalid = 1;
   groupCount = 0;
+  readsRegisters = false;
   firstItem = 0;
   prefilter.count = 0;
   firstBytes.usable = false;
@@ -103,6 +108,7 @@ bool PatternObject::CompilePattern(const char* pattern) {
   firstItem = FindFirstItem(root);
   BuildPrefilter(root, &prefilter);
   BuildFirstByteSet(root, ignoreCase != 0, &firstBytes);
+  readsRegisters = MarkRegisterUse(root);
   FreePatternBlock(tokens);
   tokens = nullptr;
   error = CompileOk;

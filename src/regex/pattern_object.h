@@ -19,6 +19,16 @@ struct MatchGroups {
   int groupCount;  // groups of the pattern, group 0 included
 };
 
+// What a greedy repetition whose operand writes registers needs while it
+// backs off: the registers must be those of the iterations it still keeps.
+struct KeptIterations {
+  MatchGroups before;   // the registers before its first iteration
+  const char* start;    // where its first iteration began
+  const char* heldEnd;  // end of the last iteration whose registers are held
+  int walks;            // iterations walked: a replay walks no more
+  bool active;          // the operand writes registers; else nothing to keep
+};
+
 enum {
   // Longest pattern text accepted, envelope and flags included: twice what
   // the search field and a rule can hold, and small enough that the deepest
@@ -117,7 +127,14 @@ class PatternObject {
   bool MatchLazyBetween(const PatternNode* node);
   int RepeatGreedily(const PatternNode* node, bool* stalled);
   int RepeatByteTest(const PatternNode* node);
-  bool BackOff(const PatternNode* node, const char* start);
+  bool BackOff(const PatternNode* node, const char* start, KeptIterations* kept);
+  void ClearRegisters();
+  bool WalkOrUndo(const PatternNode* node);
+  bool WalkUndoing(const PatternNode* node);
+  bool WalkRest(const PatternNode* node);
+  bool RestUndoing(const PatternNode* node);
+  void StartKeeping(const PatternNode* node, KeptIterations* kept);
+  void KeepIterations(const PatternNode* node, KeptIterations* kept);
 
   PatternNode* root;
   MatchGroups* refGroups;
@@ -133,6 +150,13 @@ class PatternObject {
   int firstItem;
   MatchGroups* groups;
   int groupCount;
+  // The pattern holds a back-reference: registers must be right while the
+  // walk goes on, not only once it has matched.
+  bool readsRegisters;
+  short openStart[kMaxGroups];  // where each group being walked began
+  // Counts every change of a register, so that an abandoned walk that
+  // changed none has nothing to put back.
+  unsigned long registerWrites;
 
   bool textCut;     // the text goes on past textEnd: textEnd is a cut, not its end
   bool touchedCut;  // a walk wanted a byte past the cut (see WalkAround)

@@ -11,8 +11,16 @@
 // leaves its loop once it has its n repetitions. The counted kinds are
 // bounded by their counts anyway; a between never backs off below where it
 // began, which would step over bytes it never took.
+//
+// Registers: a walk of the operand that fails and is not the end of the
+// repetition is undone (WalkOrUndo). A greedy repetition that backs off
+// holds the registers of the iterations that end at or before textPos; its
+// iterations are not stored, so it replays them from the registers it
+// began with: while it backs off when the rest reads registers, else once,
+// where it stops.
 #include "regex/char_set.h"
 #include "regex/pattern_object.h"
+#include "regex/register_use.h"
 #include "regex/token_codes.h"
 
 // Walks the operand while it succeeds and moves; returns the number of
@@ -23,7 +31,7 @@ int PatternObject::RepeatGreedily(const PatternNode* node, bool* stalled) {
   if (taken >= 0) return taken;
   for (int walks = 0;; ++walks) {
     const char* before = textPos;
-    if (!WalkOperand(node)) return walks;
+    if (!WalkOrUndo(node)) return walks;
     if (textPos <= before) {
       *stalled = true;
       return walks + 1;
@@ -84,36 +92,75 @@ int PatternObject::RepeatByteTest(const PatternNode* node) {
   return taken;
 }
 
+void PatternObject::StartKeeping(const PatternNode* node, KeptIterations* kept) {
+  kept->active = (node->registers & kWalkWrites) != 0;
+  if (!kept->active) return;
+  kept->before = *groups;
+  kept->start = textPos;
+}
+
+// Puts the registers of the iterations that end at or before textPos in
+// place, unless they are there already.
+void PatternObject::KeepIterations(const PatternNode* node, KeptIterations* kept) {
+  if (!kept->active || textPos >= kept->heldEnd) return;
+  const char* to = textPos;
+  *groups = kept->before;
+  ++registerWrites;
+  textPos = kept->start;
+  for (int walks = 0; walks < kept->walks; ++walks) {
+    const char* before = textPos;
+    SavedRegisters held;
+    SaveRegisters(*groups, &held);
+    if (!WalkOperand(node) || textPos > to) {
+      RestoreRegisters(held, groups);
+      textPos = before;
+      break;
+    }
+    if (textPos == before) break;  // stalled: no later iteration moves either
+  }
+  kept->heldEnd = textPos;
+  textPos = to;
+}
+
 // Steps back from textPos towards start until the rest matches; succeeds at
 // start at the latest, leaving the decision to the nodes after it.
-bool PatternObject::BackOff(const PatternNode* node, const char* start) {
-  while (!RestMatches(node)) {
+bool PatternObject::BackOff(const PatternNode* node, const char* start, KeptIterations* kept) {
+  kept->heldEnd = textPos;
+  for (;;) {
+    if (readsRegisters) KeepIterations(node, kept);
+    if (RestMatches(node)) break;
     if (gaveUp) return false;
-    if (textPos <= start) return true;
+    if (textPos <= start) break;
     --textPos;
   }
-  return true;
+  KeepIterations(node, kept);
+  return !gaveUp;
 }
 
 bool PatternObject::MatchStar(const PatternNode* node) {
   const char* start = textPos;
+  KeptIterations kept;
+  StartKeeping(node, &kept);
   bool stalled;
-  RepeatGreedily(node, &stalled);
-  return BackOff(node, start);
+  kept.walks = RepeatGreedily(node, &stalled);
+  return BackOff(node, start, &kept);
 }
 
 bool PatternObject::MatchPlus(const PatternNode* node) {
   const char* start = textPos;
+  KeptIterations kept;
+  StartKeeping(node, &kept);
   if (!WalkOperand(node)) return false;
   bool stalled;
-  if (textPos > start) RepeatGreedily(node, &stalled);
-  return BackOff(node, start);  // down to start itself, not to the first repetition
+  kept.walks = 1;
+  if (textPos > start) kept.walks += RepeatGreedily(node, &stalled);
+  return BackOff(node, start, &kept);  // down to start itself, not to the first repetition
 }
 
 bool PatternObject::MatchLazyStar(const PatternNode* node) {
   while (!RestMatches(node)) {
     const char* before = textPos;
-    if (!WalkOperand(node) || textPos <= before) return true;
+    if (!WalkOrUndo(node) || textPos <= before) return true;
   }
   return true;
 }
@@ -131,8 +178,12 @@ bool PatternObject::MatchLazyOptional(const PatternNode* node) {
 bool PatternObject::MatchAtLeast(const PatternNode* node) {
   const char* start = textPos;
   const int least = node->low;
+  KeptIterations kept;
+  StartKeeping(node, &kept);
   bool stalled;
   int walks = RepeatGreedily(node, &stalled);
+  kept.walks = walks;
+  kept.heldEnd = textPos;
   if (stalled && walks < least) walks = least;
   for (;;) {
     if (walks < least) {
@@ -140,16 +191,21 @@ bool PatternObject::MatchAtLeast(const PatternNode* node) {
       return false;
     }
     --walks;
-    if (RestMatches(node)) return true;
+    if (readsRegisters) KeepIterations(node, &kept);
+    if (RestMatches(node)) break;
     if (gaveUp) return false;
-    if (textPos <= start) return true;
+    if (textPos <= start) break;
     --textPos;
   }
+  KeepIterations(node, &kept);
+  return !gaveUp;
 }
 
 bool PatternObject::MatchBetween(const PatternNode* node) {
   const char* start = textPos;
   const int least = node->low;
+  KeptIterations kept;
+  StartKeeping(node, &kept);
   int walks = 0;
   for (; walks < least; ++walks) {
     if (!WalkOperand(node)) {
@@ -157,9 +213,15 @@ bool PatternObject::MatchBetween(const PatternNode* node) {
       return false;
     }
   }
-  while (walks < node->high && WalkOperand(node)) ++walks;
+  while (walks < node->high && WalkOrUndo(node)) ++walks;
+  kept.walks = walks;
+  kept.heldEnd = textPos;
   for (;;) {
-    if (RestMatches(node)) return true;
+    if (readsRegisters) KeepIterations(node, &kept);
+    if (RestMatches(node)) {
+      KeepIterations(node, &kept);
+      return !gaveUp;
+    }
     --walks;
     if (gaveUp || textPos <= start) {
       textPos = start;
@@ -179,7 +241,7 @@ bool PatternObject::MatchLazyAtLeast(const PatternNode* node) {
   int walks = 0;
   for (;;) {  // the operand is tried once before the rest, even for n = 0
     const char* before = textPos;
-    if (!WalkOperand(node)) break;
+    if (!WalkOrUndo(node)) break;
     ++walks;
     if (walks >= least && (RestMatches(node) || textPos <= before)) break;
   }

@@ -221,6 +221,7 @@ PatternNode* NewPatternNode(PatternNode* parent) {
   node->operand.child = nullptr;
   node->low = 0;
   node->high = -1;
+  node->registers = 0;
   node->parent = parent;
   node->next = nullptr;
   return node;

@@ -61,6 +61,33 @@ TEST_F(FunctionHeader, GroupNumberOutsideTheRegistersGivesAnEmptyName) {
   }
 }
 
+// A name comes only from text the matching line's match took in: a RegNum
+// group that did not take part gives an empty name, whatever an abandoned
+// attempt at an earlier position or in another alternative captured.
+TEST_F(FunctionHeader, AGroupThatDidNotTakePartGivesAnEmptyName) {
+  struct Case {
+    int regNum;
+    const char* match;
+    const char* line;
+    const char* name;
+  } cases[] = {
+      {1, "/(\\w+)?\\(/", "  x = (y);", ""},
+      {2, "/((\\w+)::)|((\\w+)\\()/", "main(int)", ""},
+      {4, "/((\\w+)::)|((\\w+)\\()/", "main(int)", "main"},
+      {2, "/((\\w+)::)|((\\w+)\\()/", "Shape::area(", "Shape"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.match) + " on " + c.line);
+    char name[kGroupBufferSize] = "old";
+    EXPECT_EQ(IsFunctionHeader(Rule(c.regNum, c.match, ""), c.line, name), 1);
+    EXPECT_STREQ(name, c.name);
+    int position = 0;
+    char found[kGroupBufferSize] = "old";
+    EXPECT_EQ(FindText(1, c.line, c.match, &position, c.regNum, found, "", ""), 1);
+    EXPECT_STREQ(found, c.name);
+  }
+}
+
 TEST(ShortenFunctionName, TrimsAndCutsPastThirtyTwoCharacters) {
   const std::string letters = "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJ";
   for (size_t length : {0u, 1u, 31u, 32u, 33u, 40u}) {

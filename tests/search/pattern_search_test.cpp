@@ -47,8 +47,8 @@ TEST_F(PatternSearch, ReportsTheStartOfTheWholeMatchAndOneGroup) {
   } cases[] = {
       {"abcd", "/b(c)/", 1, 1, "c"},
       {"xxabc", "/ab\\mc/", 0, 4, "c"},
-      {"ab", "/a(x)?b/", 1, 0, ""},    // the group never took part
-      {"ac b", "/(a)?b/", 1, 3, "a"},  // left set by the attempt at offset 0
+      {"ab", "/a(x)?b/", 1, 0, ""},   // the group never took part
+      {"ac b", "/(a)?b/", 1, 3, ""},  // nor here: the attempt at offset 0 left nothing
       {"int main(", "/(\\w+)\\(/", 1, 4, "main"},
       {"abc", "/b/", 16, 1, ""},  // no such register
       {"abc", "/b/", -1, 1, ""},

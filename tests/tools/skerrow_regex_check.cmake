@@ -15,7 +15,7 @@ function(check name pattern input expected_out expected_err expected_rc)
   endif()
 endfunction()
 
-check(groups "/(a)?b/" "ac b\nab\nxyz\n" "1 3 4 0 1\n1 0 2 0 1\n0\n" "" 0)
+check(groups "/(a)?b/" "ac b\nab\nxyz\n" "1 3 4 -1 -1\n1 0 2 0 1\n0\n" "" 0)
 check(last_line "/b$/" "ab\nab" "1 1 2\n1 1 2\n" "" 0)
 check(keeps_cr "/b\r/" "ab\r\nab\n" "1 1 3\n0\n" "" 0)
 check(empty_line "//" "\n" "1 0 0\n" "" 0)

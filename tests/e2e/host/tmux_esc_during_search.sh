@@ -10,16 +10,8 @@ work=$(mktemp -d)
 cleanup() { rm -rf "$work"; }
 wait_tenths=200
 
-printf '%0.sa' $(seq 200) >"$work/line.txt"
-printf 'b bc\n' >>"$work/line.txt"
-cat >"$work/options.reg" <<'REG'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Far\Plugins\SKERROW]
-"PickWord"=dword:00000000
-"RegExp"=dword:00000001
-"Case"=dword:00000001
-REG
+. "$(dirname "$0")/slow_match_fixture.sh"
+write_slow_match_fixture "$work"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 t -f /dev/null new-session -d -s e2e -x 80 -y 25 \
   "TERM=xterm-256color $host --registry $work/options.reg $work/line.txt; echo host-exited-\$?; sleep 30" ||
