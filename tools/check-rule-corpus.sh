@@ -2,8 +2,8 @@
 # Test stage: the default rule sets on the real-source corpus against
 # Universal Ctags. Installs ctags, python3, node with the TypeScript compiler,
 # a JDK and hugs with the haskell-src parser when missing (Debian, as root),
-# builds only the pattern tester when no build has one, then runs tools/check-rule-corpus.py; fails when a
-# set falls below its floor.
+# builds only the pattern tester when no build has one, then runs
+# tools/check-rule-corpus.py; fails when a set falls below its floor.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
