@@ -10,6 +10,7 @@
 // covered by the nodes that follow it here.
 #include "regex/first_byte_set.h"
 
+#include "regex/register_use.h"
 #include "regex/token_codes.h"
 
 namespace {
@@ -38,21 +39,6 @@ Start Unsafe() {
   Start start = Nothing(true);
   start.unsafe = true;
   return start;
-}
-
-// Whether the walk of the tree under node can write a register: a group
-// closes, or "\m"/"\M" marks the match.
-bool MayWrite(const PatternNode* node, int depth) {
-  if (depth > kMaxDepth) return true;
-  for (; node; node = node->next) {
-    if (node->kind == NodeGroup) return true;
-    if (node->kind == NodeItem &&
-        (node->operand.value == ItemMarkStart || node->operand.value == ItemMarkEnd))
-      return true;
-    // Postfix kinds, look-arounds among them, have a single operand.
-    if (IsPostfixKind(node->kind) && MayWrite(node->operand.child, depth + 1)) return true;
-  }
-  return false;
 }
 
 // The bytes that fold onto the same byte as `wanted`. Compilation runs for
@@ -168,7 +154,7 @@ Start NodeStart(const Analysis& analysis, const PatternNode* node, int depth) {
     case NodeNegLookAhead:
       // Looks at other bytes or succeeds where its operand fails: a filter
       // at most, and sound to pass over only when its walk writes nothing.
-      return MayWrite(node->operand.child, depth + 1) ? Unsafe() : Nothing(true);
+      return (node->operand.child->registers & kWalkWrites) ? Unsafe() : Nothing(true);
     default: return Unsafe();  // back-references, an alternative as an operand
   }
 }

@@ -15,6 +15,7 @@ struct FirstByteSet {
   CharSet bytes;
 };
 
+// Reads the register marks of the tree: MarkRegisterUse runs first.
 void BuildFirstByteSet(const PatternNode* root, bool ignoreCase, FirstByteSet* first);
 
 // The first position in [position, end) whose byte is in the set, or null.

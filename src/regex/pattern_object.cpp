@@ -107,8 +107,8 @@ bool PatternObject::CompilePattern(const char* pattern) {
 
   firstItem = FindFirstItem(root);
   BuildPrefilter(root, &prefilter);
-  BuildFirstByteSet(root, ignoreCase != 0, &firstBytes);
   readsRegisters = MarkRegisterUse(root);
+  BuildFirstByteSet(root, ignoreCase != 0, &firstBytes);
   FreePatternBlock(tokens);
   tokens = nullptr;
   error = CompileOk;
