@@ -7,11 +7,32 @@
 // members inside a namespace, nested namespaces).
 //
 //   check-rule-corpus-functions.js FILE
+//   check-rule-corpus-functions.js --check   (exit 0 when the compiler loads)
 'use strict';
 const fs = require('fs');
-const ts = require('typescript');
+const path = require('path');
 
+// Debian's node searches its own module folders, a node from elsewhere only
+// node_modules and NODE_PATH: Debian's folders are tried by path as well.
+const DEBIAN_MODULES = ['/usr/share/nodejs', '/usr/lib/nodejs', '/usr/local/share/nodejs',
+  '/usr/local/lib/nodejs'];
+
+function loadCompiler () {
+  for (const where of ['typescript', ...DEBIAN_MODULES.map(dir => path.join(dir, 'typescript'))]) {
+    try {
+      return require(where);
+    } catch (e) {
+      if (e.code !== 'MODULE_NOT_FOUND') throw e;
+    }
+  }
+  process.stderr.write('check-rule-corpus-functions: node ' + process.version + ' finds no TypeScript ' +
+    'compiler (Debian: apt-get install node-typescript; else npm install -g typescript and set NODE_PATH)\n');
+  process.exit(3);
+}
+
+const ts = loadCompiler();
 const file = process.argv[2];
+if (file === '--check') process.exit(0);
 if (!file) {
   process.stderr.write('usage: check-rule-corpus-functions.js FILE\n');
   process.exit(2);

@@ -405,6 +405,39 @@ def test_oracle_corrections():
         check('%s: got %r' % (name, tags), tags == expected)
 
 
+# Makes every lookup of the TypeScript compiler fail, as on a machine without it.
+HIDE_COMPILER = """const Module = require('module');
+const load = Module._load;
+Module._load = function (request, ...rest) {
+  if (/typescript$/.test(request)) throw Object.assign(new Error('hidden'), {code: 'MODULE_NOT_FOUND'});
+  return load.call(this, request, ...rest);
+};
+"""
+
+
+def test_compiler_lookup():
+    """The compiler is found from any folder without NODE_PATH (a node that is
+    not Debian's does not search Debian's module folders), and its absence is
+    one line naming the package, not a stack trace."""
+    functions = os.path.join(SOURCE, 'tools', 'check-rule-corpus-functions.js')
+    source = os.path.join(WORK, 'lookup.ts')
+    with open(source, 'wb') as f:
+        f.write(b'function found(): void {}\n')
+    env = {k: v for k, v in os.environ.items() if k != 'NODE_PATH'}
+    proc = subprocess.run(['node', functions, source], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                          cwd='/', env=env)
+    check('compiler found without NODE_PATH: %r' % proc.stderr[-200:],
+          proc.returncode == 0 and proc.stdout == b'1\tfound\n')
+    hide = os.path.join(WORK, 'hide-compiler.js')
+    with open(hide, 'w') as f:
+        f.write(HIDE_COMPILER)
+    proc = subprocess.run(['node', '-r', hide, functions, source], stdout=subprocess.PIPE,
+                          stderr=subprocess.PIPE, cwd='/', env=env)
+    lines = proc.stderr.decode('latin-1').strip().split('\n')
+    check('a missing compiler is one line: %r' % lines,
+          proc.returncode == 3 and len(lines) == 1 and 'node-typescript' in lines[0])
+
+
 def test_ceiling():
     best_line_rule = load_tool().best_line_rule
     # Two declarations and one body share a text; the body's lines outweigh
@@ -487,7 +520,9 @@ def main():
     if version is None or 'Universal Ctags' not in version.stdout:
         print('skipped: Universal Ctags is not installed')
         return 77
-    if subprocess.run(['node', '-e', 'require("typescript")'], stderr=subprocess.DEVNULL).returncode != 0 \
+    # The compiler as the check finds it, also where node is not Debian's.
+    functions = os.path.join(SOURCE, 'tools', 'check-rule-corpus-functions.js')
+    if subprocess.run(['node', functions, '--check'], stderr=subprocess.DEVNULL).returncode != 0 \
             if shutil.which('node') else True:
         print('skipped: node with the TypeScript compiler is not installed')
         return 77
@@ -501,6 +536,7 @@ def main():
     test_names()
     test_declarations()
     test_oracle_corrections()
+    test_compiler_lookup()
     test_ceiling()
     test_corpus()
     print('%d checks failed' % len(failures) if failures else 'all checks passed')
