@@ -14,6 +14,13 @@ build/win64/bin); SCENARIO files default to every tests/e2e/**/*.scenario. A sce
 expectations are the business of ctest: here a run that misses them is
 reported, but only a difference between the builds fails.
 
+A folder tests/e2e/series/NAME (or a SCENARIO that names a folder) is one
+case: its scenarios run in a row, in the order of their file names, each
+build on its own, so that state one run leaves behind shows in the next.
+After each Windows run of a series the host's registry branch of the prefix
+is exported too: it must be as empty as the native build's, which lives in
+the process.
+
 Normalised before the comparison, as they must differ: the paths of the
 source tree, the scratch folder and the module's folder (Z:\\... with
 backslashes under Wine), the module's file name (libskerrow.so, skerrow.dll),
@@ -142,12 +149,26 @@ def run_one(build, scenario, args, work):
     result["trace"] = trace
     result["registry"] = [norm.text(v) for v in
                           registry_values(os.path.join(work, "registry.reg"))]
+    result["left behind"] = []
     return result
+
+
+def left_behind(work):
+    """The values the host's branch of the Wine registry still holds, from
+    regedit's export (none when the branch is gone)."""
+    exported = os.path.join(work, "left-behind.reg")
+    if os.path.exists(exported):
+        os.remove(exported)
+    subprocess.run(["bash", os.path.join(ROOT, "tools", "wine-run.sh"), "regedit", "/e",
+                    "Z:" + exported.replace("/", "\\"), "HKEY_CURRENT_USER\\Software\\Far"],
+                   cwd=ROOT, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=300)
+    return registry_values(exported)
 
 
 def differences(native, win32, windows):
     found = []
-    for part in ("output", "trace", "registry"):
+    for part in ("output", "trace", "registry", "left behind"):
         if native[part] != win32[part]:
             diff = list(difflib.unified_diff(native[part], win32[part], "native", windows,
                                              lineterm="", n=1))
@@ -155,6 +176,36 @@ def differences(native, win32, windows):
                                  if len(diff) > 40 else [])
             found.append("%s differs:\n    %s" % (part, "\n    ".join(shown)))
     return found
+
+
+E2E = os.path.join(ROOT, "tests", "e2e")
+
+
+def step_name(scenario):
+    return re.sub(r"\.scenario$", "", os.path.basename(scenario))
+
+
+def series_steps(folder):
+    return sorted(glob.glob(os.path.join(folder, "*.scenario")))
+
+
+def case_of(argument):
+    """(name, scenarios) of a SCENARIO argument: a file, a folder (a series),
+    or either named relative to tests/e2e."""
+    path = argument if os.path.exists(argument) else os.path.join(E2E, argument)
+    if not os.path.isdir(path):
+        path = re.sub(r"(\.scenario)?$", ".scenario", path, 1)
+    path = os.path.abspath(path)
+    name = re.sub(r"\.scenario$", "", os.path.relpath(path, E2E))
+    return name, series_steps(path) if os.path.isdir(path) else [path]
+
+
+def all_cases():
+    """Every scenario on its own, but those of tests/e2e/series/*/ one case a folder."""
+    series = os.path.join(E2E, "series")
+    cases = [case_of(f) for f in sorted(glob.glob(os.path.join(E2E, "**", "*.scenario"), recursive=True))
+             if not f.startswith(series + os.sep)]
+    return cases + [case_of(d) for d in sorted(glob.glob(os.path.join(series, "*", "")))]
 
 
 def main():
@@ -168,11 +219,7 @@ def main():
     a = parser.parse_args()
     a.win32 = a.win32 or os.path.join(ROOT, "build", a.windows, "bin")
     a.native, a.win32 = os.path.abspath(a.native), os.path.abspath(a.win32)
-    scenarios = [s if os.path.exists(s) else
-                 os.path.join(ROOT, "tests", "e2e", re.sub(r"(\.scenario)?$", ".scenario", s, 1))
-                 for s in a.scenarios]
-    scenarios = [os.path.abspath(s) for s in scenarios] or sorted(
-        glob.glob(os.path.join(ROOT, "tests", "e2e", "**", "*.scenario"), recursive=True))
+    cases = [case_of(s) for s in a.scenarios] or all_cases()
     for host in (os.path.join(a.native, "skerrow-host"),
                  os.path.join(a.win32, "skerrow-host.exe")):
         if not os.path.exists(host):
@@ -201,40 +248,56 @@ def main():
 
     wine_lock = threading.Lock()  # one Wine registry for all Windows runs
 
-    def compare(scenario):
-        name = os.path.relpath(scenario, os.path.join(ROOT, "tests", "e2e"))
-        name = re.sub(r"\.scenario$", "", name)
-        # Both runs in one scratch folder, kept afterwards as native/ and win32/ (or win64/).
+    def compare(case):
+        name, steps = case
+        # Both runs of a step in one scratch folder, kept afterwards as
+        # native/ and win32/ (or win64/); a series has a folder per step.
         base = os.path.join(os.path.abspath(a.work), name)
         shutil.rmtree(base, ignore_errors=True)
-        run = os.path.join(base, "run")
-        native = run_one("native", scenario, a, run)
-        os.rename(run, os.path.join(base, "native"))
+        series = len(steps) > 1 or os.path.isdir(os.path.join(E2E, name))
+        natives, windows = [], []
+        for scenario in steps:
+            folder = os.path.join(base, step_name(scenario)) if series else base
+            run = os.path.join(folder, "run")
+            natives.append(run_one("native", scenario, a, run))
+            os.rename(run, os.path.join(folder, "native"))
+        # A series holds the Wine registry from its first run to its last.
         with wine_lock:
-            win32 = run_one(a.windows, scenario, a, run)
-        os.rename(run, os.path.join(base, a.windows))
-        return name, native, win32
+            for scenario in steps:
+                folder = os.path.join(base, step_name(scenario)) if series else base
+                run = os.path.join(folder, "run")
+                windows.append(run_one(a.windows, scenario, a, run))
+                if series:
+                    windows[-1]["left behind"] = left_behind(run)
+                os.rename(run, os.path.join(folder, a.windows))
+        return name, [(step_name(s) if series else None, n, w)
+                      for s, n, w in zip(steps, natives, windows)]
 
     started = time.time()
     passed = failed = skipped = 0
     with concurrent.futures.ThreadPoolExecutor(max_workers=max(1, a.jobs)) as pool:
-        for name, native, win32 in pool.map(compare, scenarios):
-            if native["skipped"] or win32["skipped"]:
+        for name, steps in pool.map(compare, cases):
+            if any(n["skipped"] or w["skipped"] for _, n, w in steps):
                 skipped += 1
                 print("skipped %s (one build only)" % name)
                 continue
-            found = differences(native, win32, a.windows)
-            for build, r in (("native", native), (a.windows, win32)):
-                if not r["passed"]:
-                    print("note: %s misses its expectations in the %s build" % (name, build))
+            found = []
+            for step, native, win32 in steps:
+                where = " in %s" % step if step else ""
+                found += [("run %s: " % step if step else "") + f
+                          for f in differences(native, win32, a.windows)]
+                for build, r in (("native", native), (a.windows, win32)):
+                    if not r["passed"]:
+                        print("note: %s%s misses its expectations in the %s build" % (name, where, build))
+            seconds = (sum(n["seconds"] for _, n, _ in steps), sum(w["seconds"] for _, _, w in steps))
             if found:
                 failed += 1
-                print("FAILED  %s (%.1fs, %.1fs)" % (name, native["seconds"], win32["seconds"]))
+                print("FAILED  %s (%.1fs, %.1fs)" % ((name,) + seconds))
                 for f in found:
                     print("  " + f)
             else:
                 passed += 1
-                print("same    %s (%.1fs, %.1fs)" % (name, native["seconds"], win32["seconds"]))
+                print("same    %s (%.1fs, %.1fs)" % ((name,) + seconds))
     print("%d passed, %d failed%s (%.0fs)" % (passed, failed,
                                               ", %d skipped" % skipped if skipped else "",
                                               time.time() - started))

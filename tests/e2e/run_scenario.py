@@ -31,13 +31,16 @@ A scenario file is a list of sections, each opened by a line "== NAME":
   == import FILE     a .reg file merged into the registry before the run:
                      "rules" means the shipped rule sets (--rules, or
                      data/rules/sets/*.reg merged by tools/merge-rules.sh),
-                     anything else is a path relative to the source tree.
+                     anything else is a path relative to the source tree
+                     ({work} as in args).
                      Natively the host's --import merges it; under Wine the
                      driver empties HKCU\Software\Far, then Wine's own
                      "regedit /s" imports the "== registry" text and FILE,
-                     the host runs without --registry (the module works on
-                     the Wine registry itself), and "regedit /e" exports
-                     the branch afterwards for "== registry after".
+                     and "regedit /e" exports the branch, which is the
+                     host's --registry file (in the ANSI code page).
+  == no registry     the host runs as a user would, without --registry: it
+                     starts from the "== import" files alone (its own
+                     --import, in every build) and saves nothing
   == locale NAME     under Wine, the Unix locale Wine takes its code pages
                      from (SKERROW_WINE_LOCALE); ignored natively
 Lines before the first section and lines starting with "#" in sections other
@@ -165,11 +168,14 @@ def main():
     locales = [n.split()[1] for n in named if n.startswith("locale ")]
     if a.wine and locales:
         env["SKERROW_WINE_LOCALE"] = locales[0]
-    regedit = bool(imports and a.wine)
+    no_registry = "no registry" in named
+    if no_registry and named.get("registry after"):
+        sys.exit("%s: no registry is saved with \"== no registry\"" % a.scenario)
+    regedit = bool(imports and a.wine and not no_registry)
     if regedit:
         regedit_import(a, env, registry, imports)
     command = ([a.wine] if a.wine else []) + [a.host, "--script", script, "--trace", trace]
-    if "--registry" not in args and not regedit:
+    if "--registry" not in args and not no_registry:
         command += ["--registry", registry]
     if imports and not regedit:
         command += ["--import", merged_imports(a, imports)]
@@ -187,8 +193,6 @@ def main():
         err.seek(0)
         run.stdout, run.stderr = out.read(), err.read()
     stdout = run.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
-    if regedit:
-        regedit_export(a, env, registry)
     if a.save_output:
         with open(os.path.join(a.work, "output.txt"), "w", encoding="utf-8") as f:
             f.write(stdout + "exit %d\n" % run.returncode)
@@ -258,7 +262,7 @@ def main():
 def import_path(a, name):
     """The file an "== import" section names; "rules" is the shipped rule sets."""
     if name != "rules":
-        return os.path.abspath(os.path.join(a.source, name))
+        return os.path.abspath(os.path.join(a.source, name.replace("{work}", a.work)))
     if a.rules:
         return os.path.abspath(a.rules)
     merged = os.path.join(os.path.abspath(a.work), "skerrow-rules.reg")
@@ -298,26 +302,35 @@ def run_wine(a, env, arguments):
 HOST_BRANCH = "HKEY_CURRENT_USER\\Software\\Far"
 
 
+# The ANSI code page Wine takes from the Unix locale (tools/wine-run.sh).
+ANSI_CODE_PAGES = {"ru_RU": "cp1251", "en_US": "cp1252"}
+
+
 def regedit_import(a, env, registry, imports):
-    """Empties the host's branch of the Wine registry, then imports the
-    scenario's registry text and the files with regedit, in this order."""
+    """Empties the host's branch of the Wine registry, imports the scenario's
+    registry text and the files with regedit, in this order, and replaces the
+    registry text by regedit's export of the branch, for the host to load."""
     clear = os.path.join(a.work, "clear.reg")
     with open(clear, "w", encoding="ascii", newline="\r\n") as f:
         f.write("REGEDIT4\n\n[-%s]\n" % HOST_BRANCH)
     run_wine(a, env, ["regedit", "/s", windows_path(clear), windows_path(registry)] +
              [windows_path(i) for i in imports])
-
-
-def regedit_export(a, env, registry):
-    """The branch as regedit exports it (UTF-16), kept as UTF-8 text."""
     exported = os.path.join(a.work, "regedit-export.reg")
     if os.path.exists(exported):
         os.remove(exported)
     run_wine(a, env, ["regedit", "/e", windows_path(exported), HOST_BRANCH])
+    locale = env.get("SKERROW_WINE_LOCALE", "ru_RU.UTF-8").split(".")[0]
+    if locale not in ANSI_CODE_PAGES:
+        sys.exit("no ANSI code page known for the locale %s" % locale)
     with open(exported, "rb") as f:
-        text = f.read().decode("utf-16").replace("\r\n", "\n")
-    with open(registry, "w", encoding="utf-8") as f:
-        f.write(text)
+        text = f.read().decode("utf-16")
+    try:
+        data = text.encode(ANSI_CODE_PAGES[locale])
+    except UnicodeEncodeError as e:
+        sys.exit("regedit's export of %s has a character %s lacks: %s" % (
+            HOST_BRANCH, ANSI_CODE_PAGES[locale], e))
+    with open(registry, "wb") as f:
+        f.write(data)
 
 
 def match_excerpt_at_any(screen, excerpt, anywhere):

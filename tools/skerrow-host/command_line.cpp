@@ -27,6 +27,8 @@ const char* Usage() {
          "  --size COLSxROWS     screen size (default 80x25)\n"
          "  --registry FILE.reg  HKCU\\Software\\Far from this file at start, saved back at exit\n"
          "  --import FILE.reg    merged into the registry at start, never written\n"
+         "                       (HKCU\\Software\\Far holds nothing else, and is emptied\n"
+         "                       at exit, also under Wine)\n"
          "  --trace FILE         one JSON line per host service call of the module\n"
          "  --trace-getmsg       also trace GetMsg\n"
          "  --key-times          after a timed key (KEY@N, KEY@Nms) say on stderr how many\n"

@@ -70,6 +70,8 @@ int main(int argc, char** argv) {
   bool interactive = !line.scripted;
   if (interactive && !StdinIsTerminal())
     return Fail("standard input is not a terminal: give --keys or --script");
+  // Made before the host and the module, so that it ends after them.
+  RegistryBranchScope branch;
   if (!line.registryFile.empty() && !LoadRegistryFile(line.registryFile, &error))
     return Fail(error);
   if (!line.importFile.empty() && !ImportRegistryFile(line.importFile, &error)) return Fail(error);

@@ -1,6 +1,3 @@
-// The branch is replaced, not merged, for --registry, so that a run sees the
-// file and nothing left behind by earlier runs (under Wine the registry of the
-// prefix would otherwise carry settings from one run to the next).
 #include "registry_file.h"
 
 #include <stdio.h>
@@ -40,8 +37,15 @@ bool FileExists(const std::string& path) {
 
 }  // namespace
 
-bool LoadRegistryFile(const std::string& path, std::string* error) {
+RegistryBranchScope::RegistryBranchScope() {
   DeleteKeyTree(HKEY_CURRENT_USER, kHostBranch);
+}
+
+RegistryBranchScope::~RegistryBranchScope() {
+  DeleteKeyTree(HKEY_CURRENT_USER, kHostBranch);
+}
+
+bool LoadRegistryFile(const std::string& path, std::string* error) {
   if (!FileExists(path)) return true;
   return ImportRegistryFile(path, error);
 }
