@@ -121,6 +121,10 @@ install_packages() {
   if [ $generate = 1 ]; then
     locale-gen >/dev/null || return 1
   fi
+  # The tools of the rule-corpus check, before the unit tests that check it.
+  if [ -x tools/check-rule-corpus.sh ]; then
+    tools/check-rule-corpus.sh --install || return 1
+  fi
 }
 
 # Adds a note on the code pages of a Wine stage's runs: unit tests run under
