@@ -94,21 +94,27 @@ static_assert(kRegNumFieldWidth ==
 static_assert(static_cast<int>(kRuleTextSize) <= static_cast<int>(kDialogTextSize),
               "rule texts fit the dialog's fields");
 
-int ParseSignedNumber(const char* text) {
+bool ParseSignedNumber(const char* text, int* value) {
   char work[kNumberWorkSize];
   size_t length = strnlen(text, sizeof work - 1);
   memcpy(work, text, length);
   work[length] = 0;
   TrimBlanks(work);
-  int sign = 1;
-  if (work[0] == '-') {
-    work[0] = '0';
-    sign = -1;
+  bool negative = work[0] == '-';
+  if (negative) work[0] = '0';
+  // One past the largest magnitude stops the count: the digits that follow
+  // cannot bring it back into range.
+  const uint64_t limit = negative ? uint64_t(INT32_MAX) + 1 : uint64_t(INT32_MAX);
+  uint64_t magnitude = 0;
+  for (const char* p = work; *p >= '0' && *p <= '9' && magnitude <= limit; ++p)
+    magnitude = magnitude * 10 + static_cast<uint64_t>(*p - '0');
+  if (magnitude > limit) {
+    *value = 0;
+    return false;
   }
-  uint32_t value = 0;
-  for (const char* p = work; *p >= '0' && *p <= '9'; ++p)
-    value = value * 10 + static_cast<uint32_t>(*p - '0');
-  return static_cast<int>(value * static_cast<uint32_t>(sign));
+  *value =
+      negative ? static_cast<int>(-static_cast<int64_t>(magnitude)) : static_cast<int>(magnitude);
+  return true;
 }
 
 // Reads one text of the set into its field. A value too long for the field
@@ -168,11 +174,10 @@ static bool WriteRuleText(const char* subPath, const char* valueName, const char
 
 // Writes the four values; false when any of them could not be written (the
 // registry refused the key or a value), so the user can be told.
-static bool WriteRuleSetFields(const RuleSetFields& fields) {
+static bool WriteRuleSetFields(const RuleSetFields& fields, int regNum) {
   char subPath[kSubPathSize];
   if (!RuleSetSubPath(subPath, fields.name)) return false;
   bool sameSet = fields.editedName[0] && SameRuleSetName(fields.name, fields.editedName);
-  int regNum = ParseSignedNumber(fields.regNum);
   bool written = WriteRuleText(subPath, "Mask", fields.mask, fields.storedMask, sameSet);
   written = WriteRuleText(subPath, "Match", fields.match, fields.storedMatch, sameSet) && written;
   written =
@@ -234,7 +239,13 @@ void EditRuleSet(const char* name) {
       ShowRefusal(verdict, takenName);
       continue;
     }
-    if (WriteRuleSetFields(fields)) break;
+    // A number past 32 bits would be stored as some other number.
+    int regNum;
+    if (!ParseSignedNumber(fields.regNum, &regNum)) {
+      ShowNameRefused(MsgRuleNumberRange, nullptr);
+      continue;
+    }
+    if (WriteRuleSetFields(fields, regNum)) break;
     // The registry refused it (a path too long for it, no rights): a set new
     // under this name is taken out again, so that its half cannot block the
     // name, and the dialog keeps the texts, so nothing typed is lost.

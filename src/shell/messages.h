@@ -38,5 +38,6 @@ enum MessageId {
   MsgRuleNameTooLong,    // 31
   MsgRuleNotDeleted,     // 32 the next line names the set
   MsgRuleNotSaved,       // 33 the next line names the set
+  MsgRuleNumberRange,    // 34 a group number past 32 bits
   MsgCount
 };

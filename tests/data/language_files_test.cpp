@@ -169,6 +169,7 @@ const Room kRooms[] = {
     {MsgRuleNameTooLong, kScreenLine},
     {MsgRuleNotDeleted, kScreenLine},
     {MsgRuleNotSaved, kScreenLine},
+    {MsgRuleNumberRange, kScreenLine},
 };
 
 // The items of each dialog whose texts may carry a hotkey; the host moves to

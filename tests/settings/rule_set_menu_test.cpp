@@ -191,6 +191,27 @@ TEST_F(RuleSetMenuTest, NestedAndOverlongNamesAreRefusedWithTheirReason) {
   EXPECT_EQ("*.n", Value("n", "Mask"));
 }
 
+TEST_F(RuleSetMenuTest, AGroupNumberPast32BitsIsRefusedAndNothingStored) {
+  StoreRuleSet("Old", "*.o", "/o/", "", 4);
+  // A new set, then F4 on an existing one: each refused, then Esc twice.
+  Keys("Ins \"New\" Tab Tab Tab Tab End BS \"4294967297\" Enter Enter Esc Esc");
+  RuleSetMenu(&settings, nullptr);
+  Keys("F4 Tab Tab Tab Tab End BS \"99999999999\" Enter Enter Esc Esc");
+  RuleSetMenu(&settings, nullptr);
+  std::vector<std::vector<std::string>> shown = Messages();
+  ASSERT_EQ(2u, shown.size());
+  for (const std::vector<std::string>& message : shown)
+    EXPECT_EQ((std::vector<std::string>{
+                  "Error", "The group number must lie between -2147483648 and 2147483647.", "OK"}),
+              message);
+  EXPECT_EQ(std::vector<std::string>{"Old"}, RuleSets());
+  EXPECT_EQ(4, Number("Old"));
+  // The dialog comes back with the number, so taking two digits off saves it.
+  Keys("F4 Tab Tab Tab Tab End BS \"99999999999\" Enter Enter Tab Tab Tab Tab End BS BS Enter Esc");
+  RuleSetMenu(&settings, nullptr);
+  EXPECT_EQ(999999999, Number("Old"));
+}
+
 TEST_F(RuleSetMenuTest, ASetTheRegistryRefusesIsReportedAndTheTextsKept) {
   if (!fault::Available()) GTEST_SKIP() << "needs the registry stand-in";
   // Each registry call fails once in turn. Where a write failed, the message
