@@ -43,7 +43,9 @@ bool JoinKeyPath(char* dest, size_t size, const char* parent, const char* child)
 bool KeyPath(char (&dest)[kKeyPathSize], const char* subPath);
 
 // Opens (creating missing keys along the path) for writing; null on failure.
-HKEY OpenKeyForWrite(HKEY root, const char* subPath);
+// When `created` is given it tells whether this call created the key itself,
+// as the registry reports it: only then may a failed save remove the key.
+HKEY OpenKeyForWrite(HKEY root, const char* subPath, bool* created = nullptr);
 // Opens for reading values; null when the key is missing or cannot be opened.
 HKEY OpenKeyForRead(HKEY root, const char* subPath);
 // Whether the key can be opened for reading: the registry's own answer to
@@ -66,6 +68,11 @@ bool ReadString(HKEY root, const char* subPath, const char* name, char* dest,
 // True when the value was written.
 bool WriteDword(HKEY root, const char* subPath, const char* name, int value);
 bool WriteString(HKEY root, const char* subPath, const char* name, const char* text);
+// The same on a key opened with OpenKeyForWrite, for several values in a row.
+bool WriteDwordTo(HKEY key, const char* name, int value);
+bool WriteStringTo(HKEY key, const char* name, const char* text);
+// Closes a key from OpenKeyForWrite or OpenKeyForRead.
+void CloseKey(HKEY key);
 // The whole text value `name`, however long, in a block from GlobalAlloc that
 // the caller frees with GlobalFree; terminated even when the stored bytes are
 // not. Null when the value is missing or memory runs out.

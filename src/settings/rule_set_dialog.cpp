@@ -159,30 +159,35 @@ static void ReadRuleSetFields(RuleSetFields* fields, const char* name) {
 // Writes one text: the field, unless it still shows a cut stored value. Such
 // a value stays in its set, and a set saved under another name gets it whole.
 // False when the registry refused the write.
-static bool WriteRuleText(const char* subPath, const char* valueName, const char* field,
+static bool WriteRuleText(HKEY key, const char* valueName, const char* field,
                           const StoredText& stored, bool sameSet) {
   if (stored.cut) {
     char shown[kDialogTextSize];
     CopyCut(shown, stored.whole ? stored.whole : "", sizeof shown);
     if (strcmp(shown, field) == 0) {
       if (sameSet || !stored.whole) return true;
-      return WriteString(HKEY_CURRENT_USER, subPath, valueName, stored.whole);
+      return WriteStringTo(key, valueName, stored.whole);
     }
   }
-  return WriteString(HKEY_CURRENT_USER, subPath, valueName, field);
+  return WriteStringTo(key, valueName, field);
 }
 
 // Writes the four values; false when any of them could not be written (the
-// registry refused the key or a value), so the user can be told.
-static bool WriteRuleSetFields(const RuleSetFields& fields, int regNum) {
+// registry refused the key or a value), so the user can be told. `*created`
+// says whether this save created the set's key.
+static bool WriteRuleSetFields(const RuleSetFields& fields, int regNum, bool* created) {
+  *created = false;
   char subPath[kSubPathSize];
   if (!RuleSetSubPath(subPath, fields.name)) return false;
+  HKEY key = OpenKeyForWrite(HKEY_CURRENT_USER, subPath, created);
+  if (!key) return false;
   bool sameSet = fields.editedName[0] && SameRuleSetName(fields.name, fields.editedName);
-  bool written = WriteRuleText(subPath, "Mask", fields.mask, fields.storedMask, sameSet);
-  written = WriteRuleText(subPath, "Match", fields.match, fields.storedMatch, sameSet) && written;
-  written =
-      WriteRuleText(subPath, "Ignore", fields.ignore, fields.storedIgnore, sameSet) && written;
-  return WriteDword(HKEY_CURRENT_USER, subPath, "RegNum", regNum) && written;
+  bool written = WriteRuleText(key, "Mask", fields.mask, fields.storedMask, sameSet);
+  written = WriteRuleText(key, "Match", fields.match, fields.storedMatch, sameSet) && written;
+  written = WriteRuleText(key, "Ignore", fields.ignore, fields.storedIgnore, sameSet) && written;
+  written = WriteDwordTo(key, "RegNum", regNum) && written;
+  CloseKey(key);
+  return written;
 }
 
 static void RemovePartialRuleSet(const char* name) {
@@ -245,12 +250,13 @@ void EditRuleSet(const char* name) {
       ShowNameRefused(MsgRuleNumberRange, nullptr);
       continue;
     }
-    if (WriteRuleSetFields(fields, regNum)) break;
-    // The registry refused it (a path too long for it, no rights): a set new
-    // under this name is taken out again, so that its half cannot block the
-    // name, and the dialog keeps the texts, so nothing typed is lost.
-    if (!fields.editedName[0] || !SameRuleSetName(fields.name, fields.editedName))
-      RemovePartialRuleSet(fields.name);
+    bool created;
+    if (WriteRuleSetFields(fields, regNum, &created)) break;
+    // The registry refused it (a path too long for it, no rights): a key this
+    // save created is taken out again, so that its half cannot block the
+    // name, and the dialog keeps the texts, so nothing typed is lost. A key
+    // that was there before is left, whatever the check of the name said.
+    if (created) RemovePartialRuleSet(fields.name);
     ShowNameRefused(MsgRuleNotSaved, fields.name);
   }
   ReleaseStoredText(&fields.storedMask);

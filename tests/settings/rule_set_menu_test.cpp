@@ -242,6 +242,29 @@ TEST_F(RuleSetMenuTest, ASetTheRegistryRefusesIsReportedAndTheTextsKept) {
   EXPECT_GT(reported, 0);
 }
 
+TEST_F(RuleSetMenuTest, AFailedSaveNeverRemovesASetThatWasThere) {
+  if (!fault::Available()) GTEST_SKIP() << "needs the registry stand-in";
+  // Runs of failing calls: when the check of the name cannot open the
+  // stored "X" it takes the name for free, and the save that then fails
+  // must not take "X" away as if it were its own half-written key.
+  for (unsigned count = 1; count <= 3; ++count) {
+    for (unsigned n = 1; n < 16; ++n) {
+      SCOPED_TRACE(std::to_string(n) + "+" + std::to_string(count));
+      DeleteTree(Path("Extensions"));
+      RestartHost();
+      StoreRuleSet("X", "*.x", "/x/", "", 2);
+      Keys("Ins \"X\" Tab \"*.new\" Enter Enter Esc Esc");
+      fault::FailRegistryCalls(n, count);
+      RuleSetMenu(&settings, nullptr);
+      fault::FailRegistryCall(0);
+      EXPECT_EQ(0, fault::OpenKeyHandles());
+      ASSERT_EQ(std::vector<std::string>{"X"}, RuleSets());
+      std::string mask = Value("X", "Mask");
+      EXPECT_TRUE(mask == "*.x" || mask == "*.new") << mask;
+    }
+  }
+}
+
 TEST_F(RuleSetMenuTest, DelTakesTheSetWithEverythingBelowIt) {
   StoreRuleSet("A", "*.a", "/a/", "", 1);
   StoreRuleSet("Deep", "*.d", "/d/", "", 1);
