@@ -159,6 +159,35 @@ bool WriteStringTo(HKEY key, const char* name, const char* text) {
                         static_cast<DWORD>(strlen(text) + 1)) == ERROR_SUCCESS;
 }
 
+// Copies the value at `index` of the open `from`; sets `*end` at the end of
+// the list.
+static bool CopyValueAt(HKEY from, DWORD index, HKEY to, bool* end) {
+  char name[kValueNameSize];
+  DWORD nameLength = sizeof name;
+  DWORD type = 0;
+  DWORD size = 0;
+  LONG status = RegEnumValueA(from, index, name, &nameLength, nullptr, &type, nullptr, &size);
+  *end = status == ERROR_NO_MORE_ITEMS;
+  if (status != ERROR_SUCCESS) return *end;
+  BYTE* data = static_cast<BYTE*>(GlobalAlloc(GMEM_FIXED, size ? size : 1));
+  if (!data) return false;
+  DWORD length = size;
+  bool copied = RegQueryValueExA(from, name, nullptr, &type, data, &length) == ERROR_SUCCESS &&
+                RegSetValueExA(to, name, 0, type, data, length) == ERROR_SUCCESS;
+  GlobalFree(data);
+  return copied;
+}
+
+bool CopyValues(HKEY root, const char* fromSubPath, HKEY to) {
+  HKEY from = OpenKeyForRead(root, fromSubPath);
+  if (!from) return false;
+  bool copied = true;
+  bool end = false;
+  for (DWORD index = 0; copied && !end; ++index) copied = CopyValueAt(from, index, to, &end);
+  RegCloseKey(from);
+  return copied;
+}
+
 void CloseKey(HKEY key) {
   RegCloseKey(key);
 }

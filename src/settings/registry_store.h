@@ -23,6 +23,8 @@ enum {
   kCollectStep = 10,
   // Nesting levels below a deleted key: the registry's own depth limit.
   kMaxTreeDepth = 512,
+  // A value name: the registry's own limit and the terminator.
+  kValueNameSize = 16384,
 };
 
 // Decides whether an enumerated sub-key is the one sought. `subPath` is the
@@ -71,6 +73,10 @@ bool WriteString(HKEY root, const char* subPath, const char* name, const char* t
 // The same on a key opened with OpenKeyForWrite, for several values in a row.
 bool WriteDwordTo(HKEY key, const char* name, int value);
 bool WriteStringTo(HKEY key, const char* name, const char* text);
+// Copies every value of `fromSubPath` (any type and length) into the key
+// `to` opened with OpenKeyForWrite. False when a value could not be read or
+// written; values already copied stay.
+bool CopyValues(HKEY root, const char* fromSubPath, HKEY to);
 // Closes a key from OpenKeyForWrite or OpenKeyForRead.
 void CloseKey(HKEY key);
 // The whole text value `name`, however long, in a block from GlobalAlloc that

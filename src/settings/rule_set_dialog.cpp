@@ -172,22 +172,71 @@ static bool WriteRuleText(HKEY key, const char* valueName, const char* field,
   return WriteStringTo(key, valueName, field);
 }
 
-// Writes the four values; false when any of them could not be written (the
-// registry refused the key or a value), so the user can be told. `*created`
-// says whether this save created the set's key.
-static bool WriteRuleSetFields(const RuleSetFields& fields, int regNum, bool* created) {
+// Writes the four values into the set `target`; false when any of them could
+// not be written (the registry refused the key or a value), so the user can
+// be told. `sameSet`: `target` is the set the dialog was opened on.
+// `*created` says whether this save created the set's key.
+static bool WriteRuleSetFields(const RuleSetFields& fields, const char* target, bool sameSet,
+                               int regNum, bool* created) {
   *created = false;
   char subPath[kSubPathSize];
-  if (!RuleSetSubPath(subPath, fields.name)) return false;
+  if (!RuleSetSubPath(subPath, target)) return false;
   HKEY key = OpenKeyForWrite(HKEY_CURRENT_USER, subPath, created);
   if (!key) return false;
-  bool sameSet = fields.editedName[0] && SameRuleSetName(fields.name, fields.editedName);
   bool written = WriteRuleText(key, "Mask", fields.mask, fields.storedMask, sameSet);
   written = WriteRuleText(key, "Match", fields.match, fields.storedMatch, sameSet) && written;
   written = WriteRuleText(key, "Ignore", fields.ignore, fields.storedIgnore, sameSet) && written;
   written = WriteDwordTo(key, "RegNum", regNum) && written;
   CloseKey(key);
   return written;
+}
+
+// Copies every value of the set `from` into a set `to` created for it, then
+// deletes `from`. False, with `from` as it was and no `to` left behind, when
+// a step fails, when a key `to` is there already, or when `from` has keys
+// below it (a set has none of its own; they would be lost).
+static bool MoveRuleSet(const char* from, const char* to) {
+  char fromPath[kSubPathSize];
+  char toPath[kSubPathSize];
+  char below[kSubKeyNameSize];
+  if (!RuleSetSubPath(fromPath, from) || !RuleSetSubPath(toPath, to) ||
+      SubKeyNameAt(HKEY_CURRENT_USER, fromPath, 0, below))
+    return false;
+  bool created;
+  HKEY key = OpenKeyForWrite(HKEY_CURRENT_USER, toPath, &created);
+  if (!key) return false;
+  bool copied = created && CopyValues(HKEY_CURRENT_USER, fromPath, key);
+  CloseKey(key);
+  if (copied && DeleteKey(HKEY_CURRENT_USER, fromPath)) return true;
+  if (created) DeleteKey(HKEY_CURRENT_USER, toPath);
+  return false;
+}
+
+// A name no key has, for a set on its way to another spelling of its name.
+static bool FreeTemporaryName(char (&dest)[kSubKeyNameSize]) {
+  for (int n = 1; n <= 9; ++n) {
+    wsprintfA(dest, "~renaming %d", n);
+    char subPath[kSubPathSize];
+    if (RuleSetSubPath(subPath, dest) && !KeyExists(HKEY_CURRENT_USER, subPath)) return true;
+  }
+  return false;
+}
+
+// Gives the set `from` the name `to`, which differs from it only in the case
+// of its letters. The registry takes "C" and "c" for one key, so such a set
+// goes by way of a temporary name; at every step one whole copy of it is
+// stored. False when it keeps its name; `where` then names the set that
+// holds its values.
+static bool RenameRuleSet(const char* from, const char* to, char (&where)[kSubKeyNameSize]) {
+  CopyCut(where, from, sizeof where);
+  char toPath[kSubPathSize];
+  if (!RuleSetSubPath(toPath, to)) return false;
+  if (!KeyExists(HKEY_CURRENT_USER, toPath)) return MoveRuleSet(from, to);
+  char temporary[kSubKeyNameSize];
+  if (!FreeTemporaryName(temporary) || !MoveRuleSet(from, temporary)) return false;
+  if (MoveRuleSet(temporary, to)) return true;
+  if (!MoveRuleSet(temporary, from)) CopyCut(where, temporary, sizeof where);
+  return false;
 }
 
 static void RemovePartialRuleSet(const char* name) {
@@ -250,13 +299,23 @@ void EditRuleSet(const char* name) {
       ShowNameRefused(MsgRuleNumberRange, nullptr);
       continue;
     }
+    // The edited set saved under its own name in another case is saved in
+    // place and then renamed.
+    bool own = fields.editedName[0] && SameRuleSetName(fields.name, fields.editedName);
+    const char* target = own ? fields.editedName : fields.name;
     bool created;
-    if (WriteRuleSetFields(fields, regNum, &created)) break;
+    if (WriteRuleSetFields(fields, target, own, regNum, &created)) {
+      char where[kSubKeyNameSize];
+      if (own && strcmp(fields.name, fields.editedName) != 0 &&
+          !RenameRuleSet(fields.editedName, fields.name, where))
+        ShowNameRefused(MsgRuleNotRenamed, where);
+      break;
+    }
     // The registry refused it (a path too long for it, no rights): a key this
     // save created is taken out again, so that its half cannot block the
     // name, and the dialog keeps the texts, so nothing typed is lost. A key
     // that was there before is left, whatever the check of the name said.
-    if (created) RemovePartialRuleSet(fields.name);
+    if (created) RemovePartialRuleSet(target);
     ShowNameRefused(MsgRuleNotSaved, fields.name);
   }
   ReleaseStoredText(&fields.storedMask);

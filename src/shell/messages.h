@@ -39,5 +39,6 @@ enum MessageId {
   MsgRuleNotDeleted,     // 32 the next line names the set
   MsgRuleNotSaved,       // 33 the next line names the set
   MsgRuleNumberRange,    // 34 a group number past 32 bits
+  MsgRuleNotRenamed,     // 35 the next line names the set that holds the values
   MsgCount
 };

@@ -170,6 +170,7 @@ const Room kRooms[] = {
     {MsgRuleNotDeleted, kScreenLine},
     {MsgRuleNotSaved, kScreenLine},
     {MsgRuleNumberRange, kScreenLine},
+    {MsgRuleNotRenamed, kScreenLine},
 };
 
 // The items of each dialog whose texts may carry a hotkey; the host moves to

@@ -5,6 +5,7 @@
 
 #include <string.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -164,13 +165,90 @@ TEST_F(RuleSetMenuTest, ANameAnotherSetHasIsRefusedAndTheDialogComesBack) {
   EXPECT_EQ(2, Number("C"));
 }
 
-TEST_F(RuleSetMenuTest, TheEditedSetMaySaveUnderItsOwnNameInAnotherCase) {
-  StoreRuleSet("Pascal", "*.pas", "/p/", "", 1);
-  Keys("F4 Home Del \"p\" Tab End \",*.pp\" Enter Esc");
+TEST_F(RuleSetMenuTest, TheEditedSetSavedInAnotherCaseIsRenamedWithEveryValue) {
+  StoreRuleSet("Pascal", "*.pas", "/p/", "", 7);
+  std::string longMatch = "/" + std::string(700, 'a') + "/";
+  StoreRuleSet("C", "*.c", longMatch, "/i/", 3);
+  ASSERT_TRUE(SetRaw(Path("Extensions\\C"), "Note", REG_BINARY, "\1\2\0\3", 4));
+  Keys("Down F4 Home Del \"p\" Tab End \",*.pp\" Enter Esc");
+  RuleSetMenu(&settings, nullptr);
+  Keys("F4 Home Del \"c\" Enter Esc");
   RuleSetMenu(&settings, nullptr);
   EXPECT_TRUE(Messages().empty());
-  ASSERT_EQ(std::vector<std::string>{"Pascal"}, RuleSets());
-  EXPECT_EQ("*.pas,*.pp", Value("Pascal", "Mask"));
+  ASSERT_EQ((std::vector<std::string>{"c", "pascal"}), RuleSets());
+  EXPECT_EQ("*.pas,*.pp", Value("pascal", "Mask"));
+  EXPECT_EQ(7, Number("pascal"));
+  EXPECT_EQ("*.c", Value("c", "Mask"));
+  EXPECT_EQ(longMatch, Value("c", "Match"));  // kept whole, not as the field showed it
+  EXPECT_EQ("/i/", Value("c", "Ignore"));
+  EXPECT_EQ(3, Number("c"));
+  DWORD type = 0;
+  std::string note;
+  ASSERT_TRUE(GetRaw(Path("Extensions\\c"), "Note", &type, &note));
+  EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
+  EXPECT_EQ(std::string("\1\2\0\3", 4), note);
+}
+
+TEST_F(RuleSetMenuTest, ACyrillicNameIsRenamedToAnotherCase) {
+  StoreRuleSet("\x92\xA5\xE1\xE2", "*.t", "/t/", "", 2);  // "Тест" in code page 866
+  Keys("F4 Home Del Del Del Del \"ТЕСТ\" Enter Esc");
+  RuleSetMenu(&settings, nullptr);
+  EXPECT_TRUE(Messages().empty());
+  ASSERT_EQ(std::vector<std::string>{"\x92\x85\x91\x92"}, RuleSets());
+  EXPECT_EQ("*.t", Value("\x92\x85\x91\x92", "Mask"));
+  // A third spelling of a name with sets in two is refused.
+  StoreRuleSet("\xE2\xA5\xE1\xE2", "*.u", "/u/", "", 2);  // "тест", the first item
+  Keys("End F4 Home Right Del Del Del \"ест\" Enter Enter Esc Esc");
+  RuleSetMenu(&settings, nullptr);
+  ASSERT_EQ(1u, Messages().size());
+  EXPECT_EQ(2u, RuleSets().size());
+}
+
+TEST_F(RuleSetMenuTest, ARenameThatFailsLosesNothing) {
+  if (!fault::Available()) GTEST_SKIP() << "needs the registry stand-in";
+  // Each registry call fails once in turn: the set ends up as "c" without a
+  // word, or the user is told where its values are; they are never lost.
+  std::string longMatch = "/" + std::string(700, 'a') + "/";
+  int told = 0;
+  bool done = false;
+  for (unsigned n = 1; !done && n < 200; ++n) {
+    SCOPED_TRACE(n);
+    DeleteTree(Path("Extensions"));
+    RestartHost();
+    StoreRuleSet("C", "*.c", longMatch, "/i/", 3);
+    Keys("F4 Home Del \"c\" Enter Enter Enter Esc Esc");
+    fault::FailRegistryCall(n);
+    RuleSetMenu(&settings, nullptr);
+    done = fault::RegistryFaultArmed();
+    fault::FailRegistryCall(0);
+    EXPECT_EQ(0, fault::OpenKeyHandles());
+    // A read that failed shows a default, which OK then stores; only what
+    // the dialog showed must arrive.
+    std::vector<std::string> dialogs = Calls("Dialog");
+    if (dialogs.empty()) continue;
+    support::Call dialog(dialogs[0]);
+    const support::TraceValue* items = dialog.Field("items");
+    ASSERT_TRUE(items);
+    if (items->list.at(2).Field("text")->text != "C") continue;  // the menu was not read
+    bool matchShown = items->list.at(6).Field("text")->text == longMatch.substr(0, 511);
+    int regNumShown = std::stoi(items->list.at(10).Field("text")->text);
+    std::vector<std::string> sets = RuleSets();
+    ASSERT_FALSE(sets.empty());
+    for (const std::string& set : sets) {
+      SCOPED_TRACE(set);
+      if (matchShown) {
+        EXPECT_EQ(longMatch, Value(set, "Match"));
+      }
+      EXPECT_EQ(regNumShown, Number(set));
+    }
+    std::vector<std::vector<std::string>> shown = Messages();
+    if (shown.empty() || shown[0][1] != "The set was saved but not renamed. It is stored as:")
+      continue;
+    ++told;
+    EXPECT_NE(sets.end(), std::find(sets.begin(), sets.end(), shown[0][2]));
+  }
+  EXPECT_TRUE(done);
+  EXPECT_GT(told, 0);
 }
 
 TEST_F(RuleSetMenuTest, NestedAndOverlongNamesAreRefusedWithTheirReason) {
