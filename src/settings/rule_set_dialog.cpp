@@ -65,6 +65,8 @@ const int kRegNumFieldWidth = 11;
 const size_t kNumberWorkSize = 64;
 // Columns a set name gets in a message box line.
 const size_t kMessageNameWidth = 66;
+// A dialog label as a message line.
+const size_t kLabelLineSize = 64;
 
 // A stored text that does not fit its field: the field shows its first
 // characters, and the stored value stays as it is unless the field is changed.
@@ -267,6 +269,46 @@ static void ShowRefusal(RuleSetNameVerdict verdict, const char* takenName) {
   }
 }
 
+// A label of the dialog as a line of a message: without its hotkey mark
+// and its closing colon.
+static void PlainLabel(char (&dest)[kLabelLineSize], const char* label) {
+  size_t used = 0;
+  for (const char* p = label; *p && used < sizeof dest - 1; ++p)
+    if (*p != '&') dest[used++] = *p;
+  if (used > 0 && dest[used - 1] == ':') --used;
+  dest[used] = 0;
+}
+
+// Whether the stored text is longer than a rule text: the search then reads
+// it as empty, so the set applies to no file (masks), marks no line (header)
+// or rules out nothing (ignore).
+static bool UnusedText(const StoredText& stored) {
+  return stored.whole && strlen(stored.whole) >= kRuleTextSize;
+}
+
+// Names the texts of the set that the search cannot use, if any.
+static void ShowUnusedTexts(const RuleSetFields& fields) {
+  const struct {
+    const StoredText* stored;
+    int label;
+  } texts[] = {{&fields.storedMask, MsgRuleMask},
+               {&fields.storedMatch, MsgRuleMatch},
+               {&fields.storedIgnore, MsgRuleIgnore}};
+  char labels[3][kLabelLineSize];
+  const char* items[2 + 3 + 2] = {GetMsg(MsgRules), GetMsg(MsgRuleTextUnused)};
+  int count = 2;
+  int listed = 0;
+  for (const auto& text : texts) {
+    if (!UnusedText(*text.stored)) continue;
+    PlainLabel(labels[listed], GetMsg(text.label));
+    items[count++] = labels[listed++];
+  }
+  if (listed == 0) return;
+  items[count++] = GetMsg(MsgRuleTextCutHint);
+  items[count++] = GetMsg(MsgOk);
+  HostInfo.Message(HostInfo.ModuleNumber, FMSG_WARNING, nullptr, items, count, 1);
+}
+
 void ShowRuleSetNotDeleted(const char* name) {
   ShowNameRefused(MsgRuleNotDeleted, name);
 }
@@ -274,6 +316,7 @@ void ShowRuleSetNotDeleted(const char* name) {
 void EditRuleSet(const char* name) {
   RuleSetFields fields;
   ReadRuleSetFields(&fields, name);
+  ShowUnusedTexts(fields);
   DialogTemplateItem copy[RuleItemCount];
   memcpy(copy, kRuleSetDialog, sizeof copy);
   copy[RuleName].Data = TemplateBuffer(fields.name);

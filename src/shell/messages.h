@@ -40,5 +40,7 @@ enum MessageId {
   MsgRuleNotSaved,       // 33 the next line names the set
   MsgRuleNumberRange,    // 34 a group number past 32 bits
   MsgRuleNotRenamed,     // 35 the next line names the set that holds the values
+  MsgRuleTextUnused,     // 36 the next lines name the texts
+  MsgRuleTextCutHint,    // 37
   MsgCount
 };

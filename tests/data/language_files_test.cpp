@@ -171,6 +171,8 @@ const Room kRooms[] = {
     {MsgRuleNotSaved, kScreenLine},
     {MsgRuleNumberRange, kScreenLine},
     {MsgRuleNotRenamed, kScreenLine},
+    {MsgRuleTextUnused, kScreenLine},
+    {MsgRuleTextCutHint, kScreenLine},
 };
 
 // The items of each dialog whose texts may carry a hotkey; the host moves to
