@@ -133,7 +133,7 @@ bool RunSearchDialog(LineScan* scan, char (&searchText)[kSearchTextSize], Editor
   // The button's label; the host's copy-back may write the whole 511-character
   // record text into it.
   char ruleSetName[kDialogTextSize];
-  ChooseRuleForFile(&settings, info.FileName, ruleSetName);
+  bool setInUse = ChooseRuleForFile(&settings, info.FileName, ruleSetName);
   // The copy-back writes the button's text into its buffer, so the label has
   // a buffer of the same size.
   char ruleButtonLabel[kDialogTextSize];
@@ -143,7 +143,13 @@ bool RunSearchDialog(LineScan* scan, char (&searchText)[kSearchTextSize], Editor
   int result;
   while ((result = RunDialog(copy, SearchItemCount, SearchText, SearchOk, "interface")) ==
          SearchRules) {
-    RuleSetMenu(&settings, ruleSetName);
+    // After Esc the set in use is read again, since F4 or Del in the menu
+    // may have changed it, renamed it or taken it away.
+    RuleMenuResult menu = RuleSetMenu(&settings, ruleSetName);
+    if (menu != RuleMenuLeft)
+      setInUse = menu == RuleMenuChoseSet;
+    else if (setInUse)
+      setInUse = ReloadRuleSet(&settings, info.FileName, ruleSetName);
     SetRuleButtonLabel(ruleButtonLabel, ruleSetName);
   }
   if (result != SearchOk) return false;

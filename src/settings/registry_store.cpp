@@ -29,7 +29,8 @@ bool KeyPath(char (&dest)[kKeyPathSize], const char* subPath) {
   return JoinKeyPath(dest, sizeof dest, PluginKey, subPath);
 }
 
-HKEY OpenKeyForWrite(HKEY root, const char* subPath) {
+HKEY OpenKeyForWrite(HKEY root, const char* subPath, bool* created) {
+  if (created) *created = false;
   char path[kKeyPathSize];
   if (!KeyPath(path, subPath)) return nullptr;
   HKEY key = nullptr;
@@ -37,6 +38,7 @@ HKEY OpenKeyForWrite(HKEY root, const char* subPath) {
   if (RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key, &disposition) !=
       ERROR_SUCCESS)
     return nullptr;
+  if (created) *created = disposition == REG_CREATED_NEW_KEY;
   return key;
 }
 
@@ -146,22 +148,64 @@ char* ReadWholeString(HKEY root, const char* subPath, const char* name) {
   return text;
 }
 
-static bool WriteValue(HKEY root, const char* subPath, const char* name, DWORD type,
-                       const void* data, DWORD size) {
-  HKEY key = OpenKeyForWrite(root, subPath);
-  if (!key) return false;
-  LONG status = RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+bool WriteDwordTo(HKEY key, const char* name, int value) {
+  DWORD stored = static_cast<DWORD>(value);
+  return RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&stored),
+                        sizeof stored) == ERROR_SUCCESS;
+}
+
+bool WriteStringTo(HKEY key, const char* name, const char* text) {
+  return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                        static_cast<DWORD>(strlen(text) + 1)) == ERROR_SUCCESS;
+}
+
+// Copies the value at `index` of the open `from`; sets `*end` at the end of
+// the list.
+static bool CopyValueAt(HKEY from, DWORD index, HKEY to, bool* end) {
+  char name[kValueNameSize];
+  DWORD nameLength = sizeof name;
+  DWORD type = 0;
+  DWORD size = 0;
+  LONG status = RegEnumValueA(from, index, name, &nameLength, nullptr, &type, nullptr, &size);
+  *end = status == ERROR_NO_MORE_ITEMS;
+  if (status != ERROR_SUCCESS) return *end;
+  BYTE* data = static_cast<BYTE*>(GlobalAlloc(GMEM_FIXED, size ? size : 1));
+  if (!data) return false;
+  DWORD length = size;
+  bool copied = RegQueryValueExA(from, name, nullptr, &type, data, &length) == ERROR_SUCCESS &&
+                RegSetValueExA(to, name, 0, type, data, length) == ERROR_SUCCESS;
+  GlobalFree(data);
+  return copied;
+}
+
+bool CopyValues(HKEY root, const char* fromSubPath, HKEY to) {
+  HKEY from = OpenKeyForRead(root, fromSubPath);
+  if (!from) return false;
+  bool copied = true;
+  bool end = false;
+  for (DWORD index = 0; copied && !end; ++index) copied = CopyValueAt(from, index, to, &end);
+  RegCloseKey(from);
+  return copied;
+}
+
+void CloseKey(HKEY key) {
   RegCloseKey(key);
-  return status == ERROR_SUCCESS;
 }
 
 bool WriteDword(HKEY root, const char* subPath, const char* name, int value) {
-  DWORD stored = static_cast<DWORD>(value);
-  return WriteValue(root, subPath, name, REG_DWORD, &stored, sizeof stored);
+  HKEY key = OpenKeyForWrite(root, subPath);
+  if (!key) return false;
+  bool written = WriteDwordTo(key, name, value);
+  RegCloseKey(key);
+  return written;
 }
 
 bool WriteString(HKEY root, const char* subPath, const char* name, const char* text) {
-  return WriteValue(root, subPath, name, REG_SZ, text, static_cast<DWORD>(strlen(text) + 1));
+  HKEY key = OpenKeyForWrite(root, subPath);
+  if (!key) return false;
+  bool written = WriteStringTo(key, name, text);
+  RegCloseKey(key);
+  return written;
 }
 
 // The name of sub-key `index` of the open `key`; false at the end of the list

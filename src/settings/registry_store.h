@@ -23,6 +23,8 @@ enum {
   kCollectStep = 10,
   // Nesting levels below a deleted key: the registry's own depth limit.
   kMaxTreeDepth = 512,
+  // A value name: the registry's own limit and the terminator.
+  kValueNameSize = 16384,
 };
 
 // Decides whether an enumerated sub-key is the one sought. `subPath` is the
@@ -43,7 +45,9 @@ bool JoinKeyPath(char* dest, size_t size, const char* parent, const char* child)
 bool KeyPath(char (&dest)[kKeyPathSize], const char* subPath);
 
 // Opens (creating missing keys along the path) for writing; null on failure.
-HKEY OpenKeyForWrite(HKEY root, const char* subPath);
+// When `created` is given it tells whether this call created the key itself,
+// as the registry reports it: only then may a failed save remove the key.
+HKEY OpenKeyForWrite(HKEY root, const char* subPath, bool* created = nullptr);
 // Opens for reading values; null when the key is missing or cannot be opened.
 HKEY OpenKeyForRead(HKEY root, const char* subPath);
 // Whether the key can be opened for reading: the registry's own answer to
@@ -66,6 +70,15 @@ bool ReadString(HKEY root, const char* subPath, const char* name, char* dest,
 // True when the value was written.
 bool WriteDword(HKEY root, const char* subPath, const char* name, int value);
 bool WriteString(HKEY root, const char* subPath, const char* name, const char* text);
+// The same on a key opened with OpenKeyForWrite, for several values in a row.
+bool WriteDwordTo(HKEY key, const char* name, int value);
+bool WriteStringTo(HKEY key, const char* name, const char* text);
+// Copies every value of `fromSubPath` (any type and length) into the key
+// `to` opened with OpenKeyForWrite. False when a value could not be read or
+// written; values already copied stay.
+bool CopyValues(HKEY root, const char* fromSubPath, HKEY to);
+// Closes a key from OpenKeyForWrite or OpenKeyForRead.
+void CloseKey(HKEY key);
 // The whole text value `name`, however long, in a block from GlobalAlloc that
 // the caller frees with GlobalFree; terminated even when the stored bytes are
 // not. Null when the value is missing or memory runs out.

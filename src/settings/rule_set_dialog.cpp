@@ -15,6 +15,7 @@
 #include "settings/registry_store.h"
 #include "settings/rule_set_label.h"
 #include "settings/rule_set_name.h"
+#include "settings/rule_set_rename.h"
 #include "settings/rule_sets.h"
 #include "shell/dialog_template.h"
 #include "shell/host_info.h"
@@ -65,6 +66,8 @@ const int kRegNumFieldWidth = 11;
 const size_t kNumberWorkSize = 64;
 // Columns a set name gets in a message box line.
 const size_t kMessageNameWidth = 66;
+// A dialog label as a message line.
+const size_t kLabelLineSize = 64;
 
 // A stored text that does not fit its field: the field shows its first
 // characters, and the stored value stays as it is unless the field is changed.
@@ -94,21 +97,27 @@ static_assert(kRegNumFieldWidth ==
 static_assert(static_cast<int>(kRuleTextSize) <= static_cast<int>(kDialogTextSize),
               "rule texts fit the dialog's fields");
 
-int ParseSignedNumber(const char* text) {
+bool ParseSignedNumber(const char* text, int* value) {
   char work[kNumberWorkSize];
   size_t length = strnlen(text, sizeof work - 1);
   memcpy(work, text, length);
   work[length] = 0;
   TrimBlanks(work);
-  int sign = 1;
-  if (work[0] == '-') {
-    work[0] = '0';
-    sign = -1;
+  bool negative = work[0] == '-';
+  if (negative) work[0] = '0';
+  // One past the largest magnitude stops the count: the digits that follow
+  // cannot bring it back into range.
+  const uint64_t limit = negative ? uint64_t(INT32_MAX) + 1 : uint64_t(INT32_MAX);
+  uint64_t magnitude = 0;
+  for (const char* p = work; *p >= '0' && *p <= '9' && magnitude <= limit; ++p)
+    magnitude = magnitude * 10 + static_cast<uint64_t>(*p - '0');
+  if (magnitude > limit) {
+    *value = 0;
+    return false;
   }
-  uint32_t value = 0;
-  for (const char* p = work; *p >= '0' && *p <= '9'; ++p)
-    value = value * 10 + static_cast<uint32_t>(*p - '0');
-  return static_cast<int>(value * static_cast<uint32_t>(sign));
+  *value =
+      negative ? static_cast<int>(-static_cast<int64_t>(magnitude)) : static_cast<int>(magnitude);
+  return true;
 }
 
 // Reads one text of the set into its field. A value too long for the field
@@ -153,31 +162,36 @@ static void ReadRuleSetFields(RuleSetFields* fields, const char* name) {
 // Writes one text: the field, unless it still shows a cut stored value. Such
 // a value stays in its set, and a set saved under another name gets it whole.
 // False when the registry refused the write.
-static bool WriteRuleText(const char* subPath, const char* valueName, const char* field,
+static bool WriteRuleText(HKEY key, const char* valueName, const char* field,
                           const StoredText& stored, bool sameSet) {
   if (stored.cut) {
     char shown[kDialogTextSize];
     CopyCut(shown, stored.whole ? stored.whole : "", sizeof shown);
     if (strcmp(shown, field) == 0) {
       if (sameSet || !stored.whole) return true;
-      return WriteString(HKEY_CURRENT_USER, subPath, valueName, stored.whole);
+      return WriteStringTo(key, valueName, stored.whole);
     }
   }
-  return WriteString(HKEY_CURRENT_USER, subPath, valueName, field);
+  return WriteStringTo(key, valueName, field);
 }
 
-// Writes the four values; false when any of them could not be written (the
-// registry refused the key or a value), so the user can be told.
-static bool WriteRuleSetFields(const RuleSetFields& fields) {
+// Writes the four values into the set `target`; false when any of them could
+// not be written (the registry refused the key or a value), so the user can
+// be told. `sameSet`: `target` is the set the dialog was opened on.
+// `*created` says whether this save created the set's key.
+static bool WriteRuleSetFields(const RuleSetFields& fields, const char* target, bool sameSet,
+                               int regNum, bool* created) {
+  *created = false;
   char subPath[kSubPathSize];
-  if (!RuleSetSubPath(subPath, fields.name)) return false;
-  bool sameSet = fields.editedName[0] && SameRuleSetName(fields.name, fields.editedName);
-  int regNum = ParseSignedNumber(fields.regNum);
-  bool written = WriteRuleText(subPath, "Mask", fields.mask, fields.storedMask, sameSet);
-  written = WriteRuleText(subPath, "Match", fields.match, fields.storedMatch, sameSet) && written;
-  written =
-      WriteRuleText(subPath, "Ignore", fields.ignore, fields.storedIgnore, sameSet) && written;
-  return WriteDword(HKEY_CURRENT_USER, subPath, "RegNum", regNum) && written;
+  if (!RuleSetSubPath(subPath, target)) return false;
+  HKEY key = OpenKeyForWrite(HKEY_CURRENT_USER, subPath, created);
+  if (!key) return false;
+  bool written = WriteRuleText(key, "Mask", fields.mask, fields.storedMask, sameSet);
+  written = WriteRuleText(key, "Match", fields.match, fields.storedMatch, sameSet) && written;
+  written = WriteRuleText(key, "Ignore", fields.ignore, fields.storedIgnore, sameSet) && written;
+  written = WriteDwordTo(key, "RegNum", regNum) && written;
+  CloseKey(key);
+  return written;
 }
 
 static void RemovePartialRuleSet(const char* name) {
@@ -208,6 +222,46 @@ static void ShowRefusal(RuleSetNameVerdict verdict, const char* takenName) {
   }
 }
 
+// A label of the dialog as a line of a message: without its hotkey mark
+// and its closing colon.
+static void PlainLabel(char (&dest)[kLabelLineSize], const char* label) {
+  size_t used = 0;
+  for (const char* p = label; *p && used < sizeof dest - 1; ++p)
+    if (*p != '&') dest[used++] = *p;
+  if (used > 0 && dest[used - 1] == ':') --used;
+  dest[used] = 0;
+}
+
+// Whether the stored text is longer than a rule text: the search then reads
+// it as empty, so the set applies to no file (masks), marks no line (header)
+// or rules out nothing (ignore).
+static bool UnusedText(const StoredText& stored) {
+  return stored.whole && strlen(stored.whole) >= kRuleTextSize;
+}
+
+// Names the texts of the set that the search cannot use, if any.
+static void ShowUnusedTexts(const RuleSetFields& fields) {
+  const struct {
+    const StoredText* stored;
+    int label;
+  } texts[] = {{&fields.storedMask, MsgRuleMask},
+               {&fields.storedMatch, MsgRuleMatch},
+               {&fields.storedIgnore, MsgRuleIgnore}};
+  char labels[3][kLabelLineSize];
+  const char* items[2 + 3 + 2] = {GetMsg(MsgRules), GetMsg(MsgRuleTextUnused)};
+  int count = 2;
+  int listed = 0;
+  for (const auto& text : texts) {
+    if (!UnusedText(*text.stored)) continue;
+    PlainLabel(labels[listed], GetMsg(text.label));
+    items[count++] = labels[listed++];
+  }
+  if (listed == 0) return;
+  items[count++] = GetMsg(MsgRuleTextCutHint);
+  items[count++] = GetMsg(MsgOk);
+  HostInfo.Message(HostInfo.ModuleNumber, FMSG_WARNING, nullptr, items, count, 1);
+}
+
 void ShowRuleSetNotDeleted(const char* name) {
   ShowNameRefused(MsgRuleNotDeleted, name);
 }
@@ -215,6 +269,7 @@ void ShowRuleSetNotDeleted(const char* name) {
 void EditRuleSet(const char* name) {
   RuleSetFields fields;
   ReadRuleSetFields(&fields, name);
+  ShowUnusedTexts(fields);
   DialogTemplateItem copy[RuleItemCount];
   memcpy(copy, kRuleSetDialog, sizeof copy);
   copy[RuleName].Data = TemplateBuffer(fields.name);
@@ -234,12 +289,29 @@ void EditRuleSet(const char* name) {
       ShowRefusal(verdict, takenName);
       continue;
     }
-    if (WriteRuleSetFields(fields)) break;
-    // The registry refused it (a path too long for it, no rights): a set new
-    // under this name is taken out again, so that its half cannot block the
-    // name, and the dialog keeps the texts, so nothing typed is lost.
-    if (!fields.editedName[0] || !SameRuleSetName(fields.name, fields.editedName))
-      RemovePartialRuleSet(fields.name);
+    // A number past 32 bits would be stored as some other number.
+    int regNum;
+    if (!ParseSignedNumber(fields.regNum, &regNum)) {
+      ShowNameRefused(MsgRuleNumberRange, nullptr);
+      continue;
+    }
+    // The edited set saved under its own name in another case is saved in
+    // place and then renamed.
+    bool own = fields.editedName[0] && SameRuleSetName(fields.name, fields.editedName);
+    const char* target = own ? fields.editedName : fields.name;
+    bool created;
+    if (WriteRuleSetFields(fields, target, own, regNum, &created)) {
+      char where[kSubKeyNameSize];
+      if (own && strcmp(fields.name, fields.editedName) != 0 &&
+          !RenameRuleSet(fields.editedName, fields.name, where))
+        ShowNameRefused(MsgRuleNotRenamed, where);
+      break;
+    }
+    // The registry refused it (a path too long for it, no rights): a key this
+    // save created is taken out again, so that its half cannot block the
+    // name, and the dialog keeps the texts, so nothing typed is lost. A key
+    // that was there before is left, whatever the check of the name said.
+    if (created) RemovePartialRuleSet(target);
     ShowNameRefused(MsgRuleNotSaved, fields.name);
   }
   ReleaseStoredText(&fields.storedMask);

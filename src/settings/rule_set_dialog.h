@@ -9,12 +9,13 @@
 // stores a second set and leaves the old one as it was. Nothing is written on
 // Cancel, Esc or an empty name. A name with a backslash, one longer than the
 // registry allows, or one that another set has (letters in either case) is
-// refused with a message, and the dialog is shown again as the user left it.
+// refused with a message, and the dialog is shown again as the user left it;
+// so is a group number that does not fit 32 bits.
 void EditRuleSet(const char* name);
 // The message for a set that Del could not delete.
 void ShowRuleSetNotDeleted(const char* name);
 // Leading "-" for negative, then decimal digits up to the first other
 // character, after trimming blanks: "-5" -5, " 12 " 12, "7x" 7; "", "x",
-// "+3" and "--3" give 0. Only the first 63 characters are looked at, and a
-// value past 32 bits wraps.
-int ParseSignedNumber(const char* text);
+// "+3" and "--3" give 0. Only the first 63 characters are looked at. False
+// (and 0) for a number outside -2147483648..2147483647.
+bool ParseSignedNumber(const char* text, int* value);

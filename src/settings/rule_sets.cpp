@@ -9,6 +9,7 @@
 
 #include "settings/mask_list.h"
 #include "settings/rule_set_dialog.h"
+#include "settings/rule_set_name.h"
 #include "shell/host_info.h"
 #include "shell/messages.h"
 
@@ -48,7 +49,7 @@ bool MaskFilter(HKEY root, const char* subPath, const char* name, void* userData
   return MatchMaskList(maskList, static_cast<const char*>(userData));
 }
 
-void ChooseRuleForFile(Settings* target, const char* fileName, char* nameDest) {
+bool ChooseRuleForFile(Settings* target, const char* fileName, char* nameDest) {
   if (nameDest) nameDest[0] = 0;
   FunctionRule* rule = &target->rule;
   rule->RegNum = 0;
@@ -57,13 +58,26 @@ void ChooseRuleForFile(Settings* target, const char* fileName, char* nameDest) {
   char name[kRuleTextSize];
   char subPath[kSubPathSize];
   const void* file = fileName ? fileName : "";
-  if (FindSubKey(HKEY_CURRENT_USER, kRuleSetsKey, MaskFilter, const_cast<void*>(file), name,
-                 sizeof name - 1) &&
-      RuleSetSubPath(subPath, name)) {
+  bool found = FindSubKey(HKEY_CURRENT_USER, kRuleSetsKey, MaskFilter, const_cast<void*>(file),
+                          name, sizeof name - 1) &&
+               RuleSetSubPath(subPath, name);
+  if (found) {
     if (nameDest) CopyBounded(nameDest, name, kRuleTextSize);
     LoadRuleSet(rule, subPath);
   }
   if (nameDest && !nameDest[0]) CopyBounded(nameDest, GetMsg(MsgRules), kRuleTextSize);
+  return found;
+}
+
+bool ReloadRuleSet(Settings* target, const char* fileName, char* name) {
+  char stored[kSubKeyNameSize];
+  char subPath[kSubPathSize];
+  if (FindStoredRuleSetName(name, stored) && RuleSetSubPath(subPath, stored)) {
+    CopyBounded(name, stored, kRuleTextSize);
+    LoadRuleSet(&target->rule, subPath);
+    return true;
+  }
+  return ChooseRuleForFile(target, fileName, name);
 }
 
 bool RuleMenuFiller(HKEY, const char*, const char* name, FarMenuItem* item, int* selection,
@@ -81,13 +95,15 @@ const int kRuleMenuBreakKeys[RuleKeyCount + 1] = {VK_RETURN, VK_INSERT, VK_DELET
 }  // namespace
 
 // Enter (or a pick without a break key): the set becomes the active rule.
-static void ActivateRuleSet(Settings* target, const char* name, char* currentName) {
+static RuleMenuResult ActivateRuleSet(Settings* target, const char* name, char* currentName) {
   if (currentName) CopyBounded(currentName, name, kRuleTextSize);
   char subPath[kSubPathSize];
-  if (RuleSetSubPath(subPath, name))
-    LoadRuleSet(&target->rule, subPath);
-  else
+  if (!RuleSetSubPath(subPath, name)) {
     LoadEmptyRuleSet(&target->rule);
+    return RuleMenuChoseNone;
+  }
+  LoadRuleSet(&target->rule, subPath);
+  return RuleMenuChoseSet;
 }
 
 // Del: the set goes at once, without a question, with any keys an import put
@@ -118,28 +134,30 @@ static void ItemRuleSetName(const FarMenuItem& item, int index, char (&name)[kSu
     CopyBounded(name, item.Text, sizeof name);
 }
 
-void RuleSetMenu(Settings* target, char* currentName) {
+RuleMenuResult RuleSetMenu(Settings* target, char* currentName) {
   int selection = -1;
+  RuleMenuResult result = RuleMenuLeft;
   do {
     FarMenuItem* items = nullptr;
     int count = CollectSubKeys(HKEY_CURRENT_USER, kRuleSetsKey, RuleMenuFiller, &items, &selection,
                                currentName);
-    if (!items) return;
+    if (!items) return RuleMenuLeft;
     if (selection >= 0 && selection < count) items[selection].Selected = 1;
     int breakCode;
     selection = ShowRuleSetMenu(items, count, &breakCode);
     char name[kSubKeyNameSize];
     if (selection >= 0 && selection < count) ItemRuleSetName(items[selection], selection, name);
     GlobalFree(items);
-    if (selection < 0 || selection >= count) return;
+    if (selection < 0 || selection >= count) return RuleMenuLeft;
     switch (breakCode) {
       case RuleKeyInsert: EditRuleSet(nullptr); break;
       case RuleKeyDelete: DeleteRuleSet(name); break;
       case RuleKeyEdit: EditRuleSet(name); break;
       default:
-        ActivateRuleSet(target, name, currentName);
+        result = ActivateRuleSet(target, name, currentName);
         selection = -1;
         break;
     }
   } while (selection != -1);
+  return result;
 }

@@ -38,5 +38,9 @@ enum MessageId {
   MsgRuleNameTooLong,    // 31
   MsgRuleNotDeleted,     // 32 the next line names the set
   MsgRuleNotSaved,       // 33 the next line names the set
+  MsgRuleNumberRange,    // 34 a group number past 32 bits
+  MsgRuleNotRenamed,     // 35 the next line names the set that holds the values
+  MsgRuleTextUnused,     // 36 the next lines name the texts
+  MsgRuleTextCutHint,    // 37
   MsgCount
 };

@@ -37,12 +37,18 @@ Registry& TheRegistry() {
 }
 
 unsigned callsUntilFault = 0;  // 0: disarmed
+unsigned faultsAfterThis = 0;  // further calls in a row that fail
 LONG injectedError = ERROR_SUCCESS;
 
-// True when this call is the one that must fail.
+// True when this call is one that must fail.
 bool RegistryFaultHits() {
   if (callsUntilFault == 0) return false;
-  return --callsUntilFault == 0;
+  if (--callsUntilFault != 0) return false;
+  if (faultsAfterThis) {
+    --faultsAfterThis;
+    callsUntilFault = 1;
+  }
+  return true;
 }
 
 REGSAM EffectiveAccess(REGSAM wanted) {
@@ -257,8 +263,13 @@ LONG WINAPI RegCloseKey(HKEY hKey) {
 }
 
 void StandinFailRegistryCall(unsigned n, LONG error) {
+  StandinFailRegistryCalls(n, n ? 1 : 0, error);
+}
+
+void StandinFailRegistryCalls(unsigned n, unsigned count, LONG error) {
   std::lock_guard<std::mutex> guard(registryLock);
-  callsUntilFault = n;
+  callsUntilFault = count ? n : 0;
+  faultsAfterThis = count && n ? count - 1 : 0;
   injectedError = error;
 }
 
@@ -276,6 +287,7 @@ void StandinResetRegistry(void) {
   std::lock_guard<std::mutex> guard(registryLock);
   TheRegistry().Reset();
   callsUntilFault = 0;
+  faultsAfterThis = 0;
 }
 
 }  // extern "C"

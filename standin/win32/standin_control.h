@@ -21,6 +21,8 @@ WINAPI_STANDIN long StandinLiveAllocations(void);
 /* Registry. The nth Reg* call from now (RegCloseKey excepted: it never fails)
    returns `error` instead of doing its work, once; n = 0 disarms. */
 WINAPI_STANDIN void StandinFailRegistryCall(unsigned n, LONG error);
+/* The same for `count` calls in a row from the nth on (count 0 disarms). */
+WINAPI_STANDIN void StandinFailRegistryCalls(unsigned n, unsigned count, LONG error);
 WINAPI_STANDIN BOOL StandinRegistryFaultArmed(void);
 /* Key handles opened and not yet closed (predefined roots do not count). */
 WINAPI_STANDIN long StandinOpenKeyHandles(void);

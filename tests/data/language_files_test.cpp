@@ -169,6 +169,10 @@ const Room kRooms[] = {
     {MsgRuleNameTooLong, kScreenLine},
     {MsgRuleNotDeleted, kScreenLine},
     {MsgRuleNotSaved, kScreenLine},
+    {MsgRuleNumberRange, kScreenLine},
+    {MsgRuleNotRenamed, kScreenLine},
+    {MsgRuleTextUnused, kScreenLine},
+    {MsgRuleTextCutHint, kScreenLine},
 };
 
 // The items of each dialog whose texts may carry a hotkey; the host moves to

@@ -124,6 +124,47 @@ TEST_F(SearchDialog, TheRuleSetButtonComesBackWithTheOldStatesAndTheNewName) {
   EXPECT_STREQ("", LastSearchText);
 }
 
+// From the search dialog to the rule-set menu, with the cursor on the set in use.
+const char kToRuleMenu[] = "Tab Tab Tab Tab Tab Tab Tab Tab Enter ";
+
+TEST_F(SearchDialog, TheSetInUseIsReadAgainAfterF4AndEsc) {
+  StoreRuleSet("T", "*.c", "/^(\\w+) (\\w+)/", "", 1);
+  // F4 on T: the group number becomes 2; Esc leaves the menu, Esc the dialog.
+  Keys(std::string(kToRuleMenu) + "F4 Tab Tab Tab Tab End BS \"2\" Enter Esc Esc");
+  OpenPlugin(OPEN_EDITOR, 0);
+  EXPECT_EQ(2, settings.rule.RegNum);
+  EXPECT_EQ("T", ShownText(2, ItemRules));  // dialog 1 is the set's own
+}
+
+TEST_F(SearchDialog, TheSetInUseRenamedInCaseIsShownAsStored) {
+  StoreRuleSet("T", "*.c", "/t/", "", 4);
+  Keys(std::string(kToRuleMenu) + "F4 Del \"t\" Enter Esc Esc");
+  OpenPlugin(OPEN_EDITOR, 0);
+  EXPECT_EQ("t", ShownText(2, ItemRules));
+  EXPECT_EQ(4, settings.rule.RegNum);
+}
+
+TEST_F(SearchDialog, ADeletedSetInUseGivesWayToTheSetChosenByFileName) {
+  StoreRuleSet("T", "*.c", "/t/", "", 1);
+  StoreRuleSet("U", "*.x,*.c", "/u/", "/iu/", 3);
+  Keys(std::string(kToRuleMenu) + "Del Esc Tab Tab Tab Tab Tab Tab Tab Tab Enter Del Esc Esc");
+  OpenPlugin(OPEN_EDITOR, 0);
+  ASSERT_EQ(3u, Calls("Dialog").size());
+  EXPECT_EQ("U", ShownText(1, ItemRules));
+  EXPECT_EQ(GetMsg(MsgRules), ShownText(2, ItemRules));  // no set is left for x.c
+  EXPECT_EQ(0, settings.rule.RegNum);
+  EXPECT_STREQ("", settings.rule.Match);
+}
+
+TEST_F(SearchDialog, WithoutASetInUseEscInTheMenuChangesNothing) {
+  StoreRuleSet("P", "*.pas", "/p/", "", 5);
+  // Ins adds a set that fits x.c; the set in use is still none, as chosen.
+  Keys(std::string(kToRuleMenu) + "Ins \"C\" Tab \"*.c\" Tab \"/c/\" Enter Esc Esc");
+  OpenPlugin(OPEN_EDITOR, 0);
+  EXPECT_EQ(GetMsg(MsgRules), ShownText(2, ItemRules));
+  EXPECT_EQ(0, settings.rule.RegNum);
+}
+
 TEST_F(SearchDialog, OkWithAnEmptyTextWritesTheSwitchesButScansNothing) {
   Editor().SetCursor(60, 0, 55, 0);
   Keys("Tab Space Tab Space Enter");  // Case and RegExp on, then OK

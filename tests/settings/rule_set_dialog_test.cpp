@@ -32,14 +32,31 @@ TEST(ParseSignedNumber, ReadsAsTheExamplesSay) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(c.value, ParseSignedNumber(c.text));
+    int value = 12345;
+    EXPECT_TRUE(ParseSignedNumber(c.text, &value));
+    EXPECT_EQ(c.value, value);
   }
 }
 
+TEST(ParseSignedNumber, RefusesNumbersPast32Bits) {
+  for (const char* text : {"2147483648", "-2147483649", "4294967297", "99999999999",
+                           "00000000000000000004294967296", "123456789012345678901234567890"}) {
+    SCOPED_TRACE(text);
+    int value = 12345;
+    EXPECT_FALSE(ParseSignedNumber(text, &value));
+    EXPECT_EQ(0, value);
+  }
+  int value = 0;
+  EXPECT_TRUE(ParseSignedNumber("000000000000000000002147483647x9", &value));
+  EXPECT_EQ(2147483647, value);
+}
+
 TEST(ParseSignedNumber, LooksAtTheFirst63CharactersOnly) {
-  std::string text = std::string(62, ' ') + "45";
-  EXPECT_EQ(4, ParseSignedNumber(text.c_str()));
-  EXPECT_EQ(0, ParseSignedNumber((std::string(600, ' ') + "1").c_str()));
+  int value = 0;
+  EXPECT_TRUE(ParseSignedNumber((std::string(62, ' ') + "45").c_str(), &value));
+  EXPECT_EQ(4, value);
+  EXPECT_TRUE(ParseSignedNumber((std::string(600, ' ') + "1").c_str(), &value));
+  EXPECT_EQ(0, value);
 }
 
 }  // namespace

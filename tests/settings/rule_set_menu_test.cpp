@@ -5,6 +5,7 @@
 
 #include <string.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -164,13 +165,92 @@ TEST_F(RuleSetMenuTest, ANameAnotherSetHasIsRefusedAndTheDialogComesBack) {
   EXPECT_EQ(2, Number("C"));
 }
 
-TEST_F(RuleSetMenuTest, TheEditedSetMaySaveUnderItsOwnNameInAnotherCase) {
-  StoreRuleSet("Pascal", "*.pas", "/p/", "", 1);
-  Keys("F4 Home Del \"p\" Tab End \",*.pp\" Enter Esc");
+TEST_F(RuleSetMenuTest, TheEditedSetSavedInAnotherCaseIsRenamedWithEveryValue) {
+  StoreRuleSet("Pascal", "*.pas", "/p/", "", 7);
+  std::string longMatch = "/" + std::string(700, 'a') + "/";
+  StoreRuleSet("C", "*.c", longMatch, "/i/", 3);
+  ASSERT_TRUE(SetRaw(Path("Extensions\\C"), "Note", REG_BINARY, "\1\2\0\3", 4));
+  Keys("Down F4 Home Del \"p\" Tab End \",*.pp\" Enter Esc");
+  RuleSetMenu(&settings, nullptr);
+  Keys("F4 Enter Home Del \"c\" Enter Esc");  // after the warning about the long Match
+  RuleSetMenu(&settings, nullptr);
+  EXPECT_EQ(1u, Messages().size());
+  ASSERT_EQ((std::vector<std::string>{"c", "pascal"}), RuleSets());
+  EXPECT_EQ("*.pas,*.pp", Value("pascal", "Mask"));
+  EXPECT_EQ(7, Number("pascal"));
+  EXPECT_EQ("*.c", Value("c", "Mask"));
+  EXPECT_EQ(longMatch, Value("c", "Match"));  // kept whole, not as the field showed it
+  EXPECT_EQ("/i/", Value("c", "Ignore"));
+  EXPECT_EQ(3, Number("c"));
+  DWORD type = 0;
+  std::string note;
+  ASSERT_TRUE(GetRaw(Path("Extensions\\c"), "Note", &type, &note));
+  EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
+  EXPECT_EQ(std::string("\1\2\0\3", 4), note);
+}
+
+TEST_F(RuleSetMenuTest, ACyrillicNameIsRenamedToAnotherCase) {
+  StoreRuleSet("\x92\xA5\xE1\xE2", "*.t", "/t/", "", 2);  // "Тест" in code page 866
+  Keys("F4 Home Del Del Del Del \"ТЕСТ\" Enter Esc");
   RuleSetMenu(&settings, nullptr);
   EXPECT_TRUE(Messages().empty());
-  ASSERT_EQ(std::vector<std::string>{"Pascal"}, RuleSets());
-  EXPECT_EQ("*.pas,*.pp", Value("Pascal", "Mask"));
+  ASSERT_EQ(std::vector<std::string>{"\x92\x85\x91\x92"}, RuleSets());
+  EXPECT_EQ("*.t", Value("\x92\x85\x91\x92", "Mask"));
+  // A third spelling of a name with sets in two is refused.
+  StoreRuleSet("\xE2\xA5\xE1\xE2", "*.u", "/u/", "", 2);  // "тест", the first item
+  Keys("End F4 Home Right Del Del Del \"ест\" Enter Enter Esc Esc");
+  RuleSetMenu(&settings, nullptr);
+  ASSERT_EQ(1u, Messages().size());
+  EXPECT_EQ(2u, RuleSets().size());
+}
+
+TEST_F(RuleSetMenuTest, ARenameThatFailsLosesNothing) {
+  if (!fault::Available()) GTEST_SKIP() << "needs the registry stand-in";
+  // Each registry call fails once in turn: the set ends up as "c" without a
+  // word, or the user is told where its values are; they are never lost.
+  // Texts that fit their fields: a warning would shift the keys whenever a
+  // failed read left it out.
+  std::string longMatch = "/" + std::string(500, 'a') + "/";
+  int told = 0;
+  bool done = false;
+  for (unsigned n = 1; !done && n < 200; ++n) {
+    SCOPED_TRACE(n);
+    DeleteTree(Path("Extensions"));
+    RestartHost();
+    StoreRuleSet("C", "*.c", longMatch, "/i/", 3);
+    Keys("F4 Home Del \"c\" Enter Enter Enter Esc Esc");
+    fault::FailRegistryCall(n);
+    RuleSetMenu(&settings, nullptr);
+    done = fault::RegistryFaultArmed();
+    fault::FailRegistryCall(0);
+    EXPECT_EQ(0, fault::OpenKeyHandles());
+    // A read that failed shows a default, which OK then stores; only what
+    // the dialog showed must arrive.
+    std::vector<std::string> dialogs = Calls("Dialog");
+    if (dialogs.empty()) continue;
+    support::Call dialog(dialogs[0]);
+    const support::TraceValue* items = dialog.Field("items");
+    ASSERT_TRUE(items);
+    if (items->list.at(2).Field("text")->text != "C") continue;  // the menu was not read
+    bool matchShown = items->list.at(6).Field("text")->text == longMatch;
+    int regNumShown = std::stoi(items->list.at(10).Field("text")->text);
+    std::vector<std::string> sets = RuleSets();
+    ASSERT_FALSE(sets.empty());
+    for (const std::string& set : sets) {
+      SCOPED_TRACE(set);
+      if (matchShown) {
+        EXPECT_EQ(longMatch, Value(set, "Match"));
+      }
+      EXPECT_EQ(regNumShown, Number(set));
+    }
+    std::vector<std::vector<std::string>> shown = Messages();
+    if (shown.empty() || shown[0][1] != "The set was saved but not renamed. It is stored as:")
+      continue;
+    ++told;
+    EXPECT_NE(sets.end(), std::find(sets.begin(), sets.end(), shown[0][2]));
+  }
+  EXPECT_TRUE(done);
+  EXPECT_GT(told, 0);
 }
 
 TEST_F(RuleSetMenuTest, NestedAndOverlongNamesAreRefusedWithTheirReason) {
@@ -189,6 +269,27 @@ TEST_F(RuleSetMenuTest, NestedAndOverlongNamesAreRefusedWithTheirReason) {
   ASSERT_EQ((std::vector<std::string>{"ab", "n"}), RuleSets());
   EXPECT_EQ("*.a", Value("ab", "Mask"));
   EXPECT_EQ("*.n", Value("n", "Mask"));
+}
+
+TEST_F(RuleSetMenuTest, AGroupNumberPast32BitsIsRefusedAndNothingStored) {
+  StoreRuleSet("Old", "*.o", "/o/", "", 4);
+  // A new set, then F4 on an existing one: each refused, then Esc twice.
+  Keys("Ins \"New\" Tab Tab Tab Tab End BS \"4294967297\" Enter Enter Esc Esc");
+  RuleSetMenu(&settings, nullptr);
+  Keys("F4 Tab Tab Tab Tab End BS \"99999999999\" Enter Enter Esc Esc");
+  RuleSetMenu(&settings, nullptr);
+  std::vector<std::vector<std::string>> shown = Messages();
+  ASSERT_EQ(2u, shown.size());
+  for (const std::vector<std::string>& message : shown)
+    EXPECT_EQ((std::vector<std::string>{
+                  "Error", "The group number must lie between -2147483648 and 2147483647.", "OK"}),
+              message);
+  EXPECT_EQ(std::vector<std::string>{"Old"}, RuleSets());
+  EXPECT_EQ(4, Number("Old"));
+  // The dialog comes back with the number, so taking two digits off saves it.
+  Keys("F4 Tab Tab Tab Tab End BS \"99999999999\" Enter Enter Tab Tab Tab Tab End BS BS Enter Esc");
+  RuleSetMenu(&settings, nullptr);
+  EXPECT_EQ(999999999, Number("Old"));
 }
 
 TEST_F(RuleSetMenuTest, ASetTheRegistryRefusesIsReportedAndTheTextsKept) {
@@ -219,6 +320,29 @@ TEST_F(RuleSetMenuTest, ASetTheRegistryRefusesIsReportedAndTheTextsKept) {
     EXPECT_EQ("*.n", Value("New", "Mask"));
   }
   EXPECT_GT(reported, 0);
+}
+
+TEST_F(RuleSetMenuTest, AFailedSaveNeverRemovesASetThatWasThere) {
+  if (!fault::Available()) GTEST_SKIP() << "needs the registry stand-in";
+  // Runs of failing calls: when the check of the name cannot open the
+  // stored "X" it takes the name for free, and the save that then fails
+  // must not take "X" away as if it were its own half-written key.
+  for (unsigned count = 1; count <= 3; ++count) {
+    for (unsigned n = 1; n < 16; ++n) {
+      SCOPED_TRACE(std::to_string(n) + "+" + std::to_string(count));
+      DeleteTree(Path("Extensions"));
+      RestartHost();
+      StoreRuleSet("X", "*.x", "/x/", "", 2);
+      Keys("Ins \"X\" Tab \"*.new\" Enter Enter Esc Esc");
+      fault::FailRegistryCalls(n, count);
+      RuleSetMenu(&settings, nullptr);
+      fault::FailRegistryCall(0);
+      EXPECT_EQ(0, fault::OpenKeyHandles());
+      ASSERT_EQ(std::vector<std::string>{"X"}, RuleSets());
+      std::string mask = Value("X", "Mask");
+      EXPECT_TRUE(mask == "*.x" || mask == "*.new") << mask;
+    }
+  }
 }
 
 TEST_F(RuleSetMenuTest, DelTakesTheSetWithEverythingBelowIt) {
@@ -324,7 +448,7 @@ TEST_F(RuleSetMenuTest, F4AndOkWithoutEditsKeepEveryStoredValue) {
   for (int regNum : {100, -10, 2147483647, -2147483647 - 1}) {
     SCOPED_TRACE(regNum);
     StoreRuleSet("Set", longMask, longMatch, "/i/", regNum);
-    Keys("F4 Enter Esc");
+    Keys("F4 Enter Enter Esc");  // the warning about the long texts, then OK
     RuleSetMenu(&settings, nullptr);
     EXPECT_EQ(regNum, Number("Set"));
     EXPECT_EQ(longMask, Value("Set", "Mask"));
@@ -333,15 +457,35 @@ TEST_F(RuleSetMenuTest, F4AndOkWithoutEditsKeepEveryStoredValue) {
   }
 }
 
+TEST_F(RuleSetMenuTest, TextsTooLongToBeUsedAreNamedWhenTheDialogOpens) {
+  StoreRuleSet("Long", std::string(512, 'm'), "/m/", std::string(600, 'i'), 1);
+  StoreRuleSet("Most", std::string(511, 'm'), "/m/", "", 1);
+  Keys("F4 Enter Esc Down F4 Esc Esc");
+  RuleSetMenu(&settings, nullptr);
+  std::vector<std::vector<std::string>> shown = Messages();
+  ASSERT_EQ(1u, shown.size());  // a text of 511 characters is used: no word
+  EXPECT_EQ((std::vector<std::string>{"Function rules",
+                                      "These texts hold more than 511 characters and are not used:",
+                                      "File masks", "Ignore pattern",
+                                      "They are shown cut; once changed, what the field shows is "
+                                      "saved.",
+                                      "OK"}),
+            shown[0]);
+  EXPECT_EQ(2u, Calls("Dialog").size());
+  // What the warning says: that set applies to no file.
+  char name[kRuleTextSize];
+  EXPECT_FALSE(ChooseRuleForFile(&settings, "mmm", name));
+}
+
 TEST_F(RuleSetMenuTest, ACutTextIsWrittenWhenChangedAndCopiedWholeToANewName) {
   std::string longMask = std::string(600, 'm');
   StoreRuleSet("Set", longMask, std::string(520, 'x'), "", 1);
   // The field shows the first 511 characters; one taken off is a change.
-  Keys("F4 Tab Tab End BS Enter Esc");
+  Keys("F4 Enter Tab Tab End BS Enter Esc");
   RuleSetMenu(&settings, nullptr);
   EXPECT_EQ(longMask, Value("Set", "Mask"));
   EXPECT_EQ(std::string(510, 'x'), Value("Set", "Match"));
-  Keys("F4 End \"2\" Enter Esc");
+  Keys("F4 Enter End \"2\" Enter Esc");
   RuleSetMenu(&settings, nullptr);
   ASSERT_EQ((std::vector<std::string>{"Set", "Set2"}), RuleSets());
   EXPECT_EQ(longMask, Value("Set2", "Mask"));

@@ -41,6 +41,38 @@ TEST_F(RuleSetName, TheEditedSetKeepsItsNameAlsoInAnotherCase) {
   EXPECT_EQ(RuleNameTaken, Check("c", "Pascal"));  // renaming onto another set
 }
 
+// "Тест", "ТЕСТ" and "тест" in code page 866, as the dialog hands them over.
+const char kTest[] = "\x92\xA5\xE1\xE2";
+const char kTEST[] = "\x92\x85\x91\x92";
+const char kTestSmall[] = "\xE2\xA5\xE1\xE2";
+
+TEST_F(RuleSetName, CyrillicNamesAreComparedInEitherCase) {
+  StoreRuleSet(kTest, "*.t", "/t/", "", 1);
+  for (const char* name : {kTEST, kTestSmall}) {
+    EXPECT_EQ(RuleNameTaken, Check(name, nullptr));
+    EXPECT_STREQ(kTest, taken);
+    EXPECT_EQ(RuleNameUsable, Check(name, kTest));  // the set's own new spelling
+  }
+  EXPECT_TRUE(SameRuleSetName(kTEST, kTestSmall));
+  EXPECT_FALSE(SameRuleSetName(kTest, "\x92\xA5\xE1"));
+  // Box drawing and letters that share a byte in the other code page stay apart.
+  EXPECT_FALSE(SameRuleSetName("\xC0", "\xE0"));
+}
+
+TEST_F(RuleSetName, SetsStoredDifferingInCaseStayButBlockEachOther) {
+  StoreRuleSet(kTest, "*.t", "/t/", "", 1);
+  StoreRuleSet(kTEST, "*.u", "/u/", "", 2);
+  EXPECT_EQ(RuleNameUsable, Check(kTest, kTest));
+  EXPECT_EQ(RuleNameTaken, Check(kTestSmall, kTest));
+  EXPECT_STREQ(kTEST, taken);
+  char stored[kSubKeyNameSize];
+  ASSERT_TRUE(FindStoredRuleSetName(kTEST, stored));
+  EXPECT_STREQ(kTEST, stored);  // the exact name first
+  ASSERT_TRUE(FindStoredRuleSetName(kTestSmall, stored));
+  EXPECT_FALSE(FindStoredRuleSetName("other", stored));
+  EXPECT_STREQ("", stored);
+}
+
 TEST_F(RuleSetName, EmptyNestedAndOverlongNamesAreRefused) {
   EXPECT_EQ(RuleNameEmpty, Check("", nullptr));
   EXPECT_EQ(RuleNameHasBackslash, Check("a\\b", nullptr));

@@ -32,6 +32,9 @@ inline long LiveAllocations() {
 inline void FailRegistryCall(unsigned n, LONG error = ERROR_ACCESS_DENIED) {
   StandinFailRegistryCall(n, error);
 }
+inline void FailRegistryCalls(unsigned n, unsigned count, LONG error = ERROR_ACCESS_DENIED) {
+  StandinFailRegistryCalls(n, count, error);
+}
 inline bool RegistryFaultArmed() {
   return StandinRegistryFaultArmed() != FALSE;
 }
@@ -56,6 +59,7 @@ inline long LiveAllocations() {
   return 0;
 }
 inline void FailRegistryCall(unsigned, LONG = ERROR_ACCESS_DENIED) {}
+inline void FailRegistryCalls(unsigned, unsigned, LONG = ERROR_ACCESS_DENIED) {}
 inline bool RegistryFaultArmed() {
   return false;
 }

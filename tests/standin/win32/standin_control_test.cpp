@@ -32,6 +32,20 @@ TEST_F(RegistryControl, NthCallFailsOnceWithTheGivenError) {
   EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(key));
 }
 
+TEST_F(RegistryControl, CallsInARowFailFromTheNth) {
+  fault::FailRegistryCalls(2, 2, ERROR_OUTOFMEMORY);
+  HKEY key = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\T", 0, nullptr, 0,
+                                           KEY_ALL_ACCESS, nullptr, &key, nullptr));
+  const BYTE* a = reinterpret_cast<const BYTE*>("a");
+  EXPECT_EQ(ERROR_OUTOFMEMORY, RegSetValueExA(key, "v", 0, REG_SZ, a, 2));
+  EXPECT_TRUE(fault::RegistryFaultArmed());
+  EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(key));  // closing takes no turn
+  EXPECT_EQ(ERROR_OUTOFMEMORY, RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\T"));
+  EXPECT_FALSE(fault::RegistryFaultArmed());
+  EXPECT_EQ(ERROR_SUCCESS, RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\T"));
+}
+
 TEST_F(RegistryControl, CloseNeverFailsAndHandlesAreCounted) {
   long open = fault::OpenKeyHandles();
   HKEY key = nullptr;
