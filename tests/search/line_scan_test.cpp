@@ -381,8 +381,8 @@ TEST_F(LineScanTest, LongFoundLineIsStoredCutButJumpsIntoTheWholeLine) {
   EXPECT_EQ(editor().CurPos(), 600);
   std::vector<std::string> entries = Entries();
   ASSERT_EQ(entries.size(), 1u);
-  // The match lies past the stored copy: the entry shows the copy's end.
-  EXPECT_EQ(entries[0], "..." + std::string(69, 'a'));
+  // The copy is stored from shortly before the match, so the entry shows it.
+  EXPECT_EQ(entries[0], "..." + std::string(kResultContextKept, 'a') + "needle");
 }
 
 TEST_F(LineScanTest, TwoInvalidPatternsGiveOneWarningNamingTheFirst) {

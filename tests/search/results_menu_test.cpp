@@ -107,6 +107,17 @@ TEST(ResultEntry, AMatchAtTheEndOrPastTheStoredCopy) {
   result.position = 900;
   entry = Entry(result, 1, 0, false, false);
   EXPECT_EQ(entry, "..." + std::string(69, 'b'));
+  // A copy stored from inside the line always starts with the mark, and the
+  // match is counted from the copy's start.
+  result = Result(0, "xxxxneedle yyy", "");
+  result.textStart = 1000;
+  result.position = 1004;
+  EXPECT_EQ(Entry(result, 1, 0, false, false), "...xxxxneedle yyy");
+  const std::string far = std::string(100, 'x') + "needle";
+  result = Result(0, far.c_str(), "");
+  result.textStart = 1000;
+  result.position = 1100;
+  EXPECT_EQ(Entry(result, 1, 0, false, false), "..." + std::string(8, 'x') + "needle");
 }
 
 TEST(ResultEntry, WideColumnsStillLeaveTheMatchInTheEntry) {
