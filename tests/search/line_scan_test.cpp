@@ -147,6 +147,23 @@ TEST_F(LineScanTest, EscWaitingAtTheFirstTickExaminesNoLine) {
   EXPECT_EQ(editor().CurPos(), 2);
 }
 
+// The key that closes the invalid-pattern warning in the middle of a scan
+// leaves its release in the console queue; the scan must not take it for an
+// Esc of the user's.
+TEST_F(LineScanTest, KeyThatClosedTheBadPatternWarningDoesNotStopTheScan) {
+  SetLines(Lines(1100, "x"));
+  SetRule(1, "/\\w/", "/(/");
+  settings.options.CFunc = 1;
+  host().QueueKeys("Esc@1000");  // pressed and released when the warning wants a key
+  Scan("x");
+  std::vector<support::Call> messages = Calls("Message");
+  ASSERT_EQ(messages.size(), 101u);  // the progress boxes and the warning
+  EXPECT_EQ(messages[1].Items()[1], Msg(MsgBadPattern));
+  EXPECT_EQ(messages[1].Int("result"), -1);
+  EXPECT_EQ(Entries().size(), 1100u);
+  EXPECT_EQ(Calls("Menu")[0].Text("bottom"), Msg(MsgResultsCount, 1100));
+}
+
 // The pattern backtracks for minutes on the long line; the Esc typed ahead is
 // read by the poll during that match, with no progress tick in a 3-line file.
 class EscWhileMatching : public LineScanTest {
