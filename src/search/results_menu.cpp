@@ -188,12 +188,24 @@ void FormatResultEntry(char* entry, const SearchResult& result, const ResultColu
   PutEntry(entry, result, LayoutFor(columns, lines, functions));
 }
 
+void FormatResultsBottom(char* bottom, size_t size, unsigned count, int stoppedLine) {
+  if (size == 0) return;
+  if (stoppedLine >= 0 && count == 0) {
+    FormatWithNumber(bottom, size, GetMsg(MsgStoppedEmpty), stoppedLine + 1);
+    return;
+  }
+  FormatWithNumber(bottom, size, GetMsg(MsgResultsCount), int(count));
+  if (stoppedLine < 0) return;
+  size_t used = strlen(bottom);
+  FormatWithNumber(bottom + used, size - used, GetMsg(MsgResultsStopped), stoppedLine + 1);
+}
+
 void PresentResults(ResultList* list, const char* searchText, const ResultColumns& columns,
-                    const Options& options) {
+                    const Options& options, int stoppedLine) {
   char title[kResultsTitleSize];
   char bottom[kResultsTitleSize];
   FormatWithText(title, sizeof title, GetMsg(MsgResultsTitle), searchText);
-  FormatWithNumber(bottom, sizeof bottom, GetMsg(MsgResultsCount), int(list->Count()));
+  FormatResultsBottom(bottom, sizeof bottom, list->Count(), stoppedLine);
   if (list->Count() == 0) {
     if (options.ZeroWarn) ShowNothingFound(title, bottom);
   } else {

@@ -38,5 +38,7 @@ enum MessageId {
   MsgRuleNameTooLong,    // 31
   MsgRuleNotDeleted,     // 32 the next line names the set
   MsgRuleNotSaved,       // 33 the next line names the set
+  MsgResultsStopped,     // 34 "%d": after MsgResultsCount, the line a stopped scan ended at
+  MsgStoppedEmpty,       // 35 "%d": the line a stopped scan that found nothing ended at
   MsgCount
 };
