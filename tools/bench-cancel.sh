@@ -3,7 +3,7 @@
 # line of 200 'a' followed by "b bc" (it matches, after minutes of
 # backtracking), Esc is pressed 1 s into the search, and the host reports how
 # long the module took from the press until it asked for a key again (the
-# nothing-found warning). Prints one table row in the form of
+# warning that says where the search stopped). Prints one table row in the form of
 # tools/bench-scan.sh: the worst of RUNS runs (default 3).
 # BUILD_DIR picks the build folder (default build/bench, the optimised preset;
 # build/native measures the Debug build). Figures only, never a pass or fail.

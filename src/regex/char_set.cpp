@@ -20,10 +20,13 @@ constexpr CharSet SetOf(const ByteRange (&ranges)[N]) {
   return set;
 }
 
-constexpr ByteRange kUpper[] = {{0x41, 0x5A}, {0x80, 0x9F}, {0xF0, 0xF0}};
-constexpr ByteRange kLower[] = {{0x61, 0x7A}, {0xA0, 0xAF}, {0xE0, 0xEF}, {0xF1, 0xF1}};
+// 0xF0-0xF7 pair upper and lower case: Ё ё Є є Ї ї Ў ў.
+constexpr ByteRange kUpper[] = {{0x41, 0x5A}, {0x80, 0x9F}, {0xF0, 0xF0},
+                                {0xF2, 0xF2}, {0xF4, 0xF4}, {0xF6, 0xF6}};
+constexpr ByteRange kLower[] = {{0x61, 0x7A}, {0xA0, 0xAF}, {0xE0, 0xEF}, {0xF1, 0xF1},
+                                {0xF3, 0xF3}, {0xF5, 0xF5}, {0xF7, 0xF7}};
 constexpr ByteRange kWord[] = {{0x30, 0x39}, {0x41, 0x5A}, {0x5F, 0x5F},
-                               {0x61, 0x7A}, {0x80, 0xAF}, {0xE0, 0xF1}};
+                               {0x61, 0x7A}, {0x80, 0xAF}, {0xE0, 0xF7}};
 constexpr ByteRange kDigit[] = {{0x30, 0x39}};
 
 }  // namespace
@@ -55,6 +58,13 @@ void AddComplement(CharSet* set, const CharSet& members) {
 unsigned char FoldByte(unsigned char byte) {
   if ((byte >= 0x41 && byte <= 0x5A) || (byte >= 0x80 && byte <= 0x8F)) return byte + 0x20;
   if (byte >= 0x90 && byte <= 0x9F) return byte + 0x50;
-  if (byte == 0xF0) return 0xF1;
+  if (byte >= 0xF0 && byte <= 0xF7 && byte % 2 == 0) return byte + 1;
   return byte;
+}
+
+unsigned char UpperPartner(unsigned char folded) {
+  if ((folded >= 'a' && folded <= 'z') || (folded >= 0xA0 && folded <= 0xAF)) return folded - 0x20;
+  if (folded >= 0xE0 && folded <= 0xEF) return folded - 0x50;
+  if (folded >= 0xF0 && folded <= 0xF7 && folded % 2 == 1) return folded - 1;
+  return folded;
 }

@@ -10,9 +10,9 @@ struct CharSet {
 };
 static_assert(sizeof(CharSet) == 32, "a class set is 32 bytes");
 
-extern const CharSet UpperSet;  // A-Z, 0x80-0x9F, 0xF0
-extern const CharSet LowerSet;  // a-z, 0xA0-0xAF, 0xE0-0xEF, 0xF1
-extern const CharSet WordSet;   // 0-9, A-Z, _, a-z, 0x80-0xAF, 0xE0-0xF1
+extern const CharSet UpperSet;  // A-Z, 0x80-0x9F, 0xF0 0xF2 0xF4 0xF6
+extern const CharSet LowerSet;  // a-z, 0xA0-0xAF, 0xE0-0xEF, 0xF1 0xF3 0xF5 0xF7
+extern const CharSet WordSet;   // 0-9, A-Z, _, a-z, 0x80-0xAF, 0xE0-0xF7
 extern const CharSet DigitSet;  // 0-9
 
 inline bool InSet(const CharSet& set, unsigned char byte) {
@@ -31,6 +31,12 @@ void AddComplement(CharSet* set, const CharSet& members);
 
 // Lower-case partner of a code page 866 upper-case letter, else the byte
 // itself: A-Z and А-П (0x80-0x8F) by +0x20, Р-Я (0x90-0x9F) by +0x50 onto
-// р-я (0xE0-0xEF), Ё (0xF0) onto ё (0xF1). Adding 32 to every upper-case
-// byte would fold Р-Я onto box-drawing characters and Ё onto a control byte.
+// р-я (0xE0-0xEF), Ё Є Ї Ў (0xF0 0xF2 0xF4 0xF6) by +1. Adding 32 to every
+// upper-case byte would fold Р-Я onto box-drawing characters and Ё onto a
+// control byte. The letters are those the plain case-insensitive search folds
+// through the Windows calls (OEM 866 and ANSI 1251), so a word it finds as
+// text is found by a pattern with /i too.
 unsigned char FoldByte(unsigned char byte);
+// The upper-case letter that FoldByte maps onto `folded`, else `folded`
+// itself: FoldByte's inverse on its image.
+unsigned char UpperPartner(unsigned char folded);

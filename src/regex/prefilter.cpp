@@ -54,15 +54,6 @@ void CollectSequence(const PatternNode* node, Prefilter* prefilter, int depth) {
   }
 }
 
-// The upper-case partner of a folded byte, or the byte itself: FoldByte's
-// inverse on its image.
-unsigned char UpperPartner(unsigned char folded) {
-  if ((folded >= 'a' && folded <= 'z') || (folded >= 0xA0 && folded <= 0xAF)) return folded - 0x20;
-  if (folded >= 0xE0 && folded <= 0xEF) return folded - 0x50;
-  if (folded == 0xF1) return 0xF0;
-  return folded;
-}
-
 bool HoldsFolded(unsigned char wanted, const char* text, const char* end) {
   unsigned char folded = FoldByte(wanted);
   unsigned char partner = UpperPartner(folded);

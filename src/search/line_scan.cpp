@@ -171,21 +171,28 @@ void RunLineScan(LineScan* scan, const char* searchText, const EditorCursor& sta
   ResultList results(10, 5);
   badPatternShown = 0;
   ArmEscWhileMatching();
+  int stoppedLine = kScanNotStopped;
   {
     Scanner scanner(scan, plan, &results);
     long long nextTick = plan.start;
     for (int i = plan.start; i < plan.end; ++i) {
       if (progress && i == nextTick) {
-        if (CheckForEsc()) break;
+        if (CheckForEsc()) {
+          stoppedLine = i;
+          break;
+        }
         ShowProgress(plan, i, results.Count());
         nextTick += plan.progressStep;
       }
       scanner.ExamineLine(i);
-      if (EscPressedWhileMatching()) break;  // ends as an Esc at a tick does
+      if (EscPressedWhileMatching()) {  // ends as an Esc at a tick does
+        stoppedLine = i;
+        break;
+      }
     }
   }
   DisarmEscWhileMatching();
   if (progress) HostInfo.RestoreScreen(savedScreen);
   SetEditorCursor(start.CurLine, start.CurPos, start.TopScreenLine, start.LeftPos);
-  PresentResults(&results, searchText, scan->columns, options);
+  PresentResults(&results, searchText, scan->columns, options, stoppedLine);
 }

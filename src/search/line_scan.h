@@ -29,7 +29,8 @@ void PrepareLineScan(LineScan* scan);
 // Everything after: folds the search text, scans the range that the options
 // Before and After give around `start` with progress and Esc from 1,100 lines
 // on, puts cursor and view back to `start`, presents the results (jumping to
-// the chosen match) and releases everything. `searchText` (cut to 511
+// the chosen match; after Esc those found so far, with the line the scan
+// stopped at) and releases everything. `searchText` (cut to 511
 // characters) is the text as typed. Options and the active rule come from the
 // module's settings object.
 void RunLineScan(LineScan* scan, const char* searchText, const EditorCursor& start);

@@ -169,7 +169,9 @@ PatternSlot* CompileIntoSlot(const ComposedPattern& pattern, bool* compiled) {
 
 void ShowBadPattern(const char* composed) {
   const char* items[] = {GetMsg(MsgError), GetMsg(MsgBadPattern), composed, GetMsg(MsgOk)};
-  HostInfo.Message(HostInfo.ModuleNumber, FMSG_WARNING, nullptr, items, 4, 1);
+  int chosen = HostInfo.Message(HostInfo.ModuleNumber, FMSG_WARNING, nullptr, items, 4, 1);
+  // The warning comes in the middle of a scan that polls for Esc.
+  ForgetKeyThatClosedMessage(chosen < 0);
 }
 
 }  // namespace

@@ -30,6 +30,16 @@ bool IsBlank(unsigned char c) {
   return c == ' ' || (c >= 9 && c <= 13);
 }
 
+// Where the stored copy of a found line starts: at the line's start while
+// the first kResultMatchKept bytes of the match fit the field, else shortly
+// before the match, so that the menu entry can always show it. A position
+// past the text's end (no caller makes one) keeps the start.
+size_t StoredTextStart(const char* text, int position) {
+  if (position < 0 || size_t(position) + kResultMatchKept <= kResultTextSize - 1) return 0;
+  size_t from = size_t(position) - kResultContextKept;
+  return strnlen(text, from) == from ? from : 0;
+}
+
 }  // namespace
 
 ResultList::ResultList(unsigned initialCapacity, unsigned growthStep)
@@ -96,12 +106,15 @@ void ResultList::Destroy(unsigned flags) {
 const SearchResult* AddSearchResult(ResultList* list, int line, int position, const char* text,
                                     const char* function) {
   if (!text) text = "";
+  const size_t start = StoredTextStart(text, position);
+  text += start;
   size_t length = strnlen(text, kResultTextSize - 1);
   SearchResult* result =
       static_cast<SearchResult*>(GlobalAlloc(GMEM_FIXED, kResultBlockHead + length + 1));
   if (!result) return nullptr;
   result->line = line;
   result->position = position;
+  result->textStart = int(start);
   CopyCut(result->function, function ? function : "", sizeof result->function);
   memcpy(result->text, text, length);
   result->text[length] = '\0';

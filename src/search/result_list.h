@@ -8,6 +8,10 @@
 enum {
   kResultTextSize = 512,     // a found line: 511 characters and the terminator
   kResultFunctionSize = 64,  // a function name: 63 characters and the terminator
+  // A line whose match starts too far in for kResultMatchKept bytes of it to
+  // fit the text field is stored from kResultContextKept bytes before the match.
+  kResultMatchKept = 64,
+  kResultContextKept = 32,
 };
 
 // One found line, each in its own GlobalAlloc block. A block made by
@@ -17,8 +21,10 @@ enum {
 struct SearchResult {
   int line;                            // 0-based line number in the edited file
   int position;                        // byte offset of the match start in the whole line
+  int textStart;                       // byte offset in the whole line where `text` starts
   char function[kResultFunctionSize];  // name current when the line was found, or empty
-  char text[kResultTextSize];          // OEM line, untrimmed and unfolded; longer lines are cut
+  char text[kResultTextSize];          // OEM line, untrimmed and unfolded; a long line is cut
+                                       // to the stretch round its match
 };
 enum { kResultBlockHead = offsetof(SearchResult, text) };
 
@@ -57,7 +63,8 @@ class ResultList {
 };
 
 // Allocates a result for `line` at `position` with copies of `text` and
-// `function` (null gives an empty field; longer texts are cut to the field)
+// `function` (null gives an empty field; longer texts are cut to the field,
+// a text from shortly before `position` when the match would not fit)
 // and adds it to `list`. Returns the stored result, or null when it could not
 // be allocated or stored: the line is then dropped.
 const SearchResult* AddSearchResult(ResultList* list, int line, int position, const char* text,

@@ -107,7 +107,8 @@ size_t ShownTextStart(size_t length, size_t match, size_t shown) {
 
 // Writes the trimmed text of `result` into `at` with `room` bytes left before
 // the entry's limit, starting with "..." shortly before a match that would lie
-// off screen; returns the length written.
+// off screen, and always when the stored copy starts inside the line; returns
+// the length written.
 size_t PutText(char* at, size_t room, size_t columnsLength, const SearchResult& result) {
   const unsigned char* text = reinterpret_cast<const unsigned char*>(result.text);
   size_t end = strnlen(result.text, kResultTextSize - 1);
@@ -115,14 +116,17 @@ size_t PutText(char* at, size_t room, size_t columnsLength, const SearchResult& 
   size_t lead = 0;
   while (lead < end && IsBlank(text[lead])) ++lead;
   size_t length = end - lead;
-  size_t match = result.position > 0 && size_t(result.position) > lead ? result.position - lead : 0;
+  const long long inCopy = static_cast<long long>(result.position) - result.textStart;
+  size_t match = inCopy > 0 && size_t(inCopy) > lead ? size_t(inCopy) - lead : 0;
   size_t shown = columnsLength + kMinShownText < kShownEntryWidth
                      ? size_t(kShownEntryWidth) - columnsLength
                      : size_t(kMinShownText);
   if (shown > room) shown = room;
+  const bool cutBefore = result.textStart > 0;
+  if (cutBefore) shown = shown > kCutMarkLength ? shown - kCutMarkLength : 0;
   size_t from = ShownTextStart(length, match, shown);
   size_t written = 0;
-  if (from) {
+  if (from || cutBefore) {
     memcpy(at, kCutMark, kCutMarkLength);
     written = kCutMarkLength;
   }
@@ -184,12 +188,24 @@ void FormatResultEntry(char* entry, const SearchResult& result, const ResultColu
   PutEntry(entry, result, LayoutFor(columns, lines, functions));
 }
 
+void FormatResultsBottom(char* bottom, size_t size, unsigned count, int stoppedLine) {
+  if (size == 0) return;
+  if (stoppedLine >= 0 && count == 0) {
+    FormatWithNumber(bottom, size, GetMsg(MsgStoppedEmpty), stoppedLine + 1);
+    return;
+  }
+  FormatWithNumber(bottom, size, GetMsg(MsgResultsCount), int(count));
+  if (stoppedLine < 0) return;
+  size_t used = strlen(bottom);
+  FormatWithNumber(bottom + used, size - used, GetMsg(MsgResultsStopped), stoppedLine + 1);
+}
+
 void PresentResults(ResultList* list, const char* searchText, const ResultColumns& columns,
-                    const Options& options) {
+                    const Options& options, int stoppedLine) {
   char title[kResultsTitleSize];
   char bottom[kResultsTitleSize];
   FormatWithText(title, sizeof title, GetMsg(MsgResultsTitle), searchText);
-  FormatWithNumber(bottom, sizeof bottom, GetMsg(MsgResultsCount), int(list->Count()));
+  FormatResultsBottom(bottom, sizeof bottom, list->Count(), stoppedLine);
   if (list->Count() == 0) {
     if (options.ZeroWarn) ShowNothingFound(title, bottom);
   } else {

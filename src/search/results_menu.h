@@ -28,8 +28,18 @@ void WidenColumns(ResultColumns* columns, const SearchResult& result, bool lines
 void FormatResultEntry(char* entry, const SearchResult& result, const ResultColumns& columns,
                        bool lines, bool functions);
 
+// `stoppedLine` of a scan that ran to the end of its range.
+enum { kScanNotStopped = -1 };
+
+// The menu's bottom line (`size` bytes): the number of results, and for a
+// scan stopped with Esc the line it stopped at, `stoppedLine` + 1; a stopped
+// scan that found nothing says so instead of giving a count.
+void FormatResultsBottom(char* bottom, size_t size, unsigned count, int stoppedLine);
+
 // Shows the results of a search for `searchText` (as typed), or the
 // nothing-found warning when there are none and ZeroWarn is on, jumps to the
 // chosen match and destroys the list's contents (flags 2) on every path.
+// `stoppedLine` is the 0-based line at which Esc stopped the scan (it was not
+// examined, or not to its end), or kScanNotStopped.
 void PresentResults(ResultList* list, const char* searchText, const ResultColumns& columns,
-                    const Options& options);
+                    const Options& options, int stoppedLine);

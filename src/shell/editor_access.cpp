@@ -10,6 +10,8 @@
 // The console input handle is fetched once in the life of the module.
 static HANDLE consoleInput;
 static bool consoleInputFetched;
+// The key that closed one of our messages was Esc and its release is not seen yet.
+static bool escReleaseOwed;
 
 EditorCursor GetEditorCursor() {
   EditorInfo info = {};
@@ -58,8 +60,16 @@ bool CheckForEsc() {
     if (!PeekConsoleInputA(consoleInput, &record, 1, &available) || available == 0) break;
     DWORD taken = 0;
     if (!ReadConsoleInputA(consoleInput, &record, 1, &taken) || taken == 0) break;
-    if (record.EventType == KEY_EVENT && record.Event.KeyEvent.wVirtualKeyCode == VK_ESCAPE)
-      escSeen = true;
+    if (record.EventType != KEY_EVENT || record.Event.KeyEvent.wVirtualKeyCode != VK_ESCAPE)
+      continue;
+    bool owed = escReleaseOwed && !record.Event.KeyEvent.bKeyDown;
+    escReleaseOwed = false;
+    if (!owed) escSeen = true;
   }
   return escSeen;
+}
+
+void ForgetKeyThatClosedMessage(bool closedWithEsc) {
+  escReleaseOwed = closedWithEsc;
+  CheckForEsc();
 }

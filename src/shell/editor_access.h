@@ -19,5 +19,13 @@ int SetEditorCursor(int line, int pos, int top, int left);
 int SendEditorKey(WORD key, DWORD controlState);
 // Fills `request` for line `number` (-1: the cursor line). Returns the host's result.
 int GetEditorLine(EditorGetString* request, int number);
-// Consumes every pending console input record; true when an Esc was among them.
+// Consumes every pending console input record; true when an Esc was among
+// them, pressed or released (a press may have gone elsewhere), except the one
+// release that ForgetKeyThatClosedMessage leaves owed.
 bool CheckForEsc();
+// Called when one of the module's own messages returns during a scan: the key
+// that closed it must not stop the scan. Empties the console input queue once,
+// and when the message was closed with Esc, the first release of Esc that
+// comes later (before any press of Esc) does not count either, since a real
+// keyboard releases the key after the message has gone.
+void ForgetKeyThatClosedMessage(bool closedWithEsc);

@@ -42,5 +42,7 @@ enum MessageId {
   MsgRuleNotRenamed,     // 35 the next line names the set that holds the values
   MsgRuleTextUnused,     // 36 the next lines name the texts
   MsgRuleTextCutHint,    // 37
+  MsgResultsStopped,     // 38 "%d": after MsgResultsCount, the line a stopped scan ended at
+  MsgStoppedEmpty,       // 39 "%d": the line a stopped scan that found nothing ended at
   MsgCount
 };

@@ -77,10 +77,12 @@ std::vector<std::string> Conversions(const std::string& text) {
 }
 
 const std::map<int, std::vector<std::string>> kFormatMessages = {
-    {MsgProgressPercent, {"%d"}},
-    {MsgProgressFound, {"%d"}},
-    {MsgResultsTitle, {"%s"}},
-    {MsgResultsCount, {"%d"}},
+    {MsgProgressPercent, {"%d"}},  // percent
+    {MsgProgressFound, {"%d"}},    // count
+    {MsgResultsTitle, {"%s"}},     // search text
+    {MsgResultsCount, {"%d"}},     // count
+    {MsgResultsStopped, {"%d"}},   // line number
+    {MsgStoppedEmpty, {"%d"}},     // line number
 };
 
 // The text as the host draws it: an '&' marks the next character as the
@@ -128,6 +130,8 @@ constexpr int kTitleText = 72 - 3 + 1 - 4;         // corners and a blank on eac
 constexpr int kScreenLine = 80 - 6;
 constexpr int kProgressBuffer = 80 - 1;               // progress lines are formatted into 80 bytes
 constexpr int kResultsTitleFixed = kScreenLine - 40;  // leaves 40 columns for the search text
+// The stopped line follows the widest count on the bottom line.
+constexpr int kResultsStoppedRoom = kScreenLine - 30;
 
 struct Room {
   int message;
@@ -173,6 +177,8 @@ const Room kRooms[] = {
     {MsgRuleNotRenamed, kScreenLine},
     {MsgRuleTextUnused, kScreenLine},
     {MsgRuleTextCutHint, kScreenLine},
+    {MsgResultsStopped, kResultsStoppedRoom},
+    {MsgStoppedEmpty, kScreenLine},
 };
 
 // The items of each dialog whose texts may carry a hotkey; the host moves to

@@ -7,8 +7,8 @@ TEST(CharSet, BitOrderIsLeastSignificantFirst) {
   EXPECT_EQ(DigitSet.bits[6], 0xFF);   // 0x30-0x37
   EXPECT_EQ(DigitSet.bits[7], 0x03);   // 0x38-0x39
   EXPECT_EQ(UpperSet.bits[8], 0xFE);   // 0x41-0x47, not 0x40
-  EXPECT_EQ(UpperSet.bits[30], 0x01);  // 0xF0 alone
-  EXPECT_EQ(LowerSet.bits[30], 0x02);  // 0xF1 alone
+  EXPECT_EQ(UpperSet.bits[30], 0x55);  // 0xF0, 0xF2, 0xF4, 0xF6
+  EXPECT_EQ(LowerSet.bits[30], 0xAA);  // 0xF1, 0xF3, 0xF5, 0xF7
 }
 
 TEST(CharSet, TablesHoldLatinAndCyrillicLetters) {
@@ -20,7 +20,8 @@ TEST(CharSet, TablesHoldLatinAndCyrillicLetters) {
       {'@', 0, 0, 0, 0},  {' ', 0, 0, 0, 0},  {0x80, 1, 0, 1, 0}, {0x9F, 1, 0, 1, 0},
       {0xA0, 0, 1, 1, 0}, {0xAF, 0, 1, 1, 0}, {0xB0, 0, 0, 0, 0}, {0xDF, 0, 0, 0, 0},
       {0xE0, 0, 1, 1, 0}, {0xEF, 0, 1, 1, 0}, {0xF0, 1, 0, 1, 0}, {0xF1, 0, 1, 1, 0},
-      {0xF2, 0, 0, 0, 0}, {0xFF, 0, 0, 0, 0}, {0x00, 0, 0, 0, 0},
+      {0xF2, 1, 0, 1, 0}, {0xF7, 0, 1, 1, 0}, {0xF8, 0, 0, 0, 0}, {0xFF, 0, 0, 0, 0},
+      {0x00, 0, 0, 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.byte);
@@ -46,6 +47,20 @@ TEST(CharSet, FoldMapsEveryUpperCaseLetterOntoItsLowerCase) {
   EXPECT_EQ(FoldByte(0x9F), 0xEF);
   EXPECT_EQ(FoldByte(0x8F), 0xAF);
   EXPECT_EQ(FoldByte(0xF0), 0xF1);  // not the control byte 0x10
+  EXPECT_EQ(FoldByte(0xF6), 0xF7);
+}
+
+TEST(CharSet, UpperPartnerUndoesTheFold) {
+  for (int b = 0; b < 256; ++b) {
+    SCOPED_TRACE(b);
+    unsigned char byte = static_cast<unsigned char>(b);
+    if (InSet(UpperSet, byte)) {
+      EXPECT_EQ(UpperPartner(FoldByte(byte)), byte);
+    }
+    if (!InSet(LowerSet, byte)) {
+      EXPECT_EQ(UpperPartner(byte), byte);
+    }
+  }
 }
 
 TEST(CharSet, RangesAndComplements) {

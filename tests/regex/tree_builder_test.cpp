@@ -100,8 +100,8 @@ TEST(TreeBuilder, ClassesHoldExactlyTheirMembers) {
       {"/[\\D]/", "grp0{class[\\x00-/:-\\xFF]}"},
       {"/[\\s]/", "grp0{class[\\x20]}"},
       {"/[\\S]/", "grp0{class[\\x00-\\x1F!-\\xFF]}"},
-      {"/[\\w]/", "grp0{class[0-9A-Z_a-z\\x80-\\xAF\\xE0-\\xF1]}"},
-      {"/[\\W]/", "grp0{class[\\x00-/:-@[-^`{-\\x7F\\xB0-\\xDF\\xF2-\\xFF]}"},
+      {"/[\\w]/", "grp0{class[0-9A-Z_a-z\\x80-\\xAF\\xE0-\\xF7]}"},
+      {"/[\\W]/", "grp0{class[\\x00-/:-@[-^`{-\\x7F\\xB0-\\xDF\\xF8-\\xFF]}"},
       {"/[\\u\\b.]/", "grp0{class[.]}"},  // other codes add nothing; "." is literal here
       {"/[\\t-\\r]/", "grp0{class[\\x09-\\x0D]}"},
       {"/[\\x41-\\x43]/", "grp0{class[A-C]}"},

@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "regex/char_set.h"
+#include "search/text_finder.h"
 #include "shell/win_api.h"
 
 namespace {
@@ -24,6 +26,14 @@ unsigned char FoldByCalls(unsigned char c) {
   char result = 0;
   CharToOemBuffA(&upper, &result, 1);
   return static_cast<unsigned char>(result);
+}
+
+// A letter as the plain fold sees one: a letter in ANSI that comes back.
+bool IsLetterByCalls(unsigned char c) {
+  char oem = char(c), ansi = 0, back = 0;
+  OemToCharBuffA(&oem, &ansi, 1);
+  CharToOemBuffA(&ansi, &back, 1);
+  return IsCharAlphaA(ansi) && back == oem;
 }
 
 }  // namespace
@@ -61,4 +71,42 @@ TEST(FoldCase, FoldsInPlaceUpToTheTerminator) {
   char copy[4];
   FoldCopy(copy, "a\0b", 4);  // a measured copy folds past a NUL byte
   EXPECT_EQ(std::string(copy, 4), std::string("A\0B\0", 4));
+}
+
+// The pattern engine folds with constant tables of code page 866; they must
+// give the same letters as the plain fold the calls give, so that a word
+// found as text is found by the pattern with /i, and \w, \u and \l take
+// every letter the plain fold knows.
+TEST(FoldCase, PatternFoldAgreesWithThePlainFoldOnEveryByte) {
+  const unsigned char* plain = FoldCaseTable();
+  bool isUpper[256] = {};
+  for (int b = 1; b < 256; ++b)
+    if (plain[b] != b) isUpper[plain[b]] = true;
+  for (int b = 1; b < 256; ++b) {
+    SCOPED_TRACE(b);
+    const unsigned char byte = static_cast<unsigned char>(b);
+    EXPECT_EQ(FoldByte(byte), FoldByte(plain[b]));  // /i joins what the plain fold joins
+    EXPECT_EQ(plain[FoldByte(byte)], plain[b]);     // and nothing else
+    const bool lower = plain[b] != b;
+    EXPECT_EQ(InSet(LowerSet, byte), lower);
+    EXPECT_EQ(InSet(UpperSet, byte), isUpper[b]);
+    if (lower || isUpper[b] || IsLetterByCalls(byte)) {
+      EXPECT_TRUE(InSet(WordSet, byte));
+    }
+  }
+}
+
+TEST(FoldCase, PatternsFindEveryLetterAsThePlainSearchDoes) {
+  const unsigned char* plain = FoldCaseTable();
+  for (int b = 1; b < 256; ++b) {
+    if (plain[b] == b) continue;
+    SCOPED_TRACE(b);
+    const char lower[] = {char(b), '\0'}, upper[] = {char(plain[b]), '\0'};
+    int position = -1;
+    EXPECT_EQ(FindText(1, upper, lower, &position, 0, nullptr, "/", "/i"), 1);
+    EXPECT_EQ(FindText(1, lower, upper, &position, 0, nullptr, "/", "/i"), 1);
+    char both[] = {char(plain[b]), char(b), '\0'};
+    EXPECT_EQ(FindText(1, both, "\\u\\l", &position, 0, nullptr, "/^", "$/"), 1);
+    EXPECT_EQ(FindText(1, both, "\\w+", &position, 0, nullptr, "/^", "$/"), 1);
+  }
 }

@@ -140,11 +140,55 @@ TEST_F(LineScanTest, EscWaitingAtTheFirstTickExaminesNoLine) {
   EXPECT_EQ(Calls("EditorControl", "ECTL_GETSTRING").size(), 0u);
   EXPECT_TRUE(Calls("Menu").empty());
   std::vector<support::Call> messages = Calls("Message");
-  ASSERT_EQ(messages.size(), 1u);  // no progress box, only the nothing-found warning
-  EXPECT_EQ(messages[0].Items()[0], Msg(MsgResultsTitle, "needle"));
+  ASSERT_EQ(messages.size(), 1u);  // no progress box, only the warning that says it stopped
+  EXPECT_EQ(messages[0].Items(), (std::vector<std::string>{Msg(MsgResultsTitle, "needle"),
+                                                           Msg(MsgStoppedEmpty, 1), Msg(MsgOk)}));
   EXPECT_EQ(Calls("RestoreScreen").size(), 1u);
   EXPECT_EQ(editor().CurLine(), 500);
   EXPECT_EQ(editor().CurPos(), 2);
+}
+
+// A stopped scan keeps what it found and says where it stopped; a whole scan
+// gives the count alone.
+TEST_F(LineScanTest, EscAtATickKeepsTheResultsAndNamesTheLine) {
+  SetLines(Lines(1100, "needle"));
+  host().QueueKeys("Esc@2");  // typed at the second tick's poll
+  Scan("needle");
+  std::vector<support::Call> menus = Calls("Menu");
+  ASSERT_EQ(menus.size(), 1u);
+  EXPECT_EQ(menus[0].Items().size(), 11u);  // lines 0 to 10; the tick of line 11 saw the Esc
+  EXPECT_EQ(menus[0].Text("bottom"), Msg(MsgResultsCount, 11) + Msg(MsgResultsStopped, 12));
+  ClearCalls();
+  Scan("needle");
+  menus = Calls("Menu");
+  ASSERT_EQ(menus.size(), 1u);
+  EXPECT_EQ(menus[0].Text("bottom"), Msg(MsgResultsCount, 1100));
+}
+
+TEST_F(LineScanTest, StoppedScanThatFoundNothingIsSilentWithoutZeroWarn) {
+  SetLines(Lines(1100, "needle"));
+  settings.options.ZeroWarn = 0;
+  host().TypeAhead("Esc");
+  Scan("needle");
+  EXPECT_TRUE(Calls("Menu").empty());
+  EXPECT_TRUE(Calls("Message").empty());
+}
+
+// The key that closes the invalid-pattern warning in the middle of a scan
+// leaves its release in the console queue; the scan must not take it for an
+// Esc of the user's.
+TEST_F(LineScanTest, KeyThatClosedTheBadPatternWarningDoesNotStopTheScan) {
+  SetLines(Lines(1100, "x"));
+  SetRule(1, "/\\w/", "/(/");
+  settings.options.CFunc = 1;
+  host().QueueKeys("Esc@1000");  // pressed and released when the warning wants a key
+  Scan("x");
+  std::vector<support::Call> messages = Calls("Message");
+  ASSERT_EQ(messages.size(), 101u);  // the progress boxes and the warning
+  EXPECT_EQ(messages[1].Items()[1], Msg(MsgBadPattern));
+  EXPECT_EQ(messages[1].Int("result"), -1);
+  EXPECT_EQ(Entries().size(), 1100u);
+  EXPECT_EQ(Calls("Menu")[0].Text("bottom"), Msg(MsgResultsCount, 1100));
 }
 
 // The pattern backtracks for minutes on the long line; the Esc typed ahead is
@@ -171,19 +215,21 @@ TEST_F(EscWhileMatching, EndsTheScanAsAnEscAtATick) {
   host().TypeAhead("Esc");
   Scan("a*a*a*a*bc");
   EXPECT_EQ(FoundLines(), std::vector<int>({1}));  // the long line and the one after it: not found
+  EXPECT_EQ(Calls("Menu")[0].Text("bottom"), Msg(MsgResultsCount, 1) + Msg(MsgResultsStopped, 2));
   EXPECT_EQ(PendingConsoleInput(), 0u);
   EXPECT_EQ(editor().CurLine(), 2);
   EXPECT_EQ(editor().CurPos(), 1);
 }
 
-TEST_F(EscWhileMatching, EscAloneGivesTheNothingFoundWarning) {
-  SetLines({slowLine});
+TEST_F(EscWhileMatching, EscAloneSaysTheScanStopped) {
+  SetLines({"x", slowLine});
   host().TypeAhead("Esc");
   Scan("a*a*a*a*bc");
   EXPECT_TRUE(Calls("Menu").empty());
   std::vector<support::Call> messages = Calls("Message");
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].Items()[0], Msg(MsgResultsTitle, "a*a*a*a*bc"));
+  EXPECT_EQ(messages[0].Items()[1], Msg(MsgStoppedEmpty, 2));
 }
 
 TEST_F(EscWhileMatching, EscDuringTheHeaderTestEndsTheScanToo) {
@@ -193,6 +239,7 @@ TEST_F(EscWhileMatching, EscDuringTheHeaderTestEndsTheScanToo) {
   host().TypeAhead("Esc");
   Scan("abc");
   EXPECT_EQ(FoundLines(), std::vector<int>({1}));
+  EXPECT_EQ(Calls("Menu")[0].Text("bottom"), Msg(MsgResultsCount, 1) + Msg(MsgResultsStopped, 2));
 }
 
 // Polls that see no Esc never change a result: the slow match still ends in
@@ -381,8 +428,8 @@ TEST_F(LineScanTest, LongFoundLineIsStoredCutButJumpsIntoTheWholeLine) {
   EXPECT_EQ(editor().CurPos(), 600);
   std::vector<std::string> entries = Entries();
   ASSERT_EQ(entries.size(), 1u);
-  // The match lies past the stored copy: the entry shows the copy's end.
-  EXPECT_EQ(entries[0], "..." + std::string(69, 'a'));
+  // The copy is stored from shortly before the match, so the entry shows it.
+  EXPECT_EQ(entries[0], "..." + std::string(kResultContextKept, 'a') + "needle");
 }
 
 TEST_F(LineScanTest, TwoInvalidPatternsGiveOneWarningNamingTheFirst) {

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "search/results_menu.h"
 #include "shell/win_api.h"
 #include "support/fault_injection.h"
 
@@ -120,10 +121,11 @@ TEST(AddSearchResult, CopiesAndCutsBothTexts) {
   std::string longLine(700, 'x');
   longLine[600] = 'y';
   std::string longName(100, 'n');
-  const SearchResult* result = AddSearchResult(&list, 12, 650, longLine.c_str(), longName.c_str());
+  const SearchResult* result = AddSearchResult(&list, 12, 50, longLine.c_str(), longName.c_str());
   ASSERT_NE(result, nullptr);
   EXPECT_EQ(result->line, 12);
-  EXPECT_EQ(result->position, 650);  // still counts in the whole line
+  EXPECT_EQ(result->position, 50);
+  EXPECT_EQ(result->textStart, 0);
   EXPECT_EQ(std::string(result->text), std::string(kResultTextSize - 1, 'x'));
   EXPECT_EQ(std::string(result->function), std::string(kResultFunctionSize - 1, 'n'));
   const SearchResult* bare = AddSearchResult(&list, 0, 0, nullptr, nullptr);
@@ -131,6 +133,45 @@ TEST(AddSearchResult, CopiesAndCutsBothTexts) {
   EXPECT_STREQ(bare->text, "");
   EXPECT_STREQ(bare->function, "");
   EXPECT_EQ(list.Count(), 2u);
+  list.Destroy(2);
+}
+
+// A match too far in for the field: the copy starts shortly before it, and
+// the position still counts in the whole line, for the jump.
+TEST(AddSearchResult, StoresALongLineFromShortlyBeforeAFarMatch) {
+  struct Case {
+    size_t length, position;
+    int textStart;
+  } cases[] = {
+      {600, 447, 0},  // the match and 63 bytes after it still fit from the start
+      {600, 448, 448 - kResultContextKept},
+      {600, 520, 520 - kResultContextKept},
+      {100000, 99990, 99990 - kResultContextKept},
+      {100000, 50000, 50000 - kResultContextKept},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.position);
+    std::string line(c.length, '.');
+    line.replace(c.position, 6, "needle");
+    ResultList list(10, 5);
+    const SearchResult* result = AddSearchResult(&list, 3, int(c.position), line.c_str(), "");
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->position, int(c.position));
+    EXPECT_EQ(result->textStart, c.textStart);
+    EXPECT_EQ(std::string(result->text), line.substr(size_t(c.textStart), kResultTextSize - 1));
+    char entry[kMenuTextSize];
+    FormatResultEntry(entry, *result, ResultColumns{1, 0}, false, false);
+    EXPECT_NE(std::string(entry).find("needle"), std::string::npos) << entry;
+    list.Destroy(2);
+  }
+}
+
+TEST(AddSearchResult, PositionPastTheTextKeepsItsStart) {
+  ResultList list(10, 5);
+  const SearchResult* result = AddSearchResult(&list, 0, 5000, "short", "");
+  ASSERT_NE(result, nullptr);
+  EXPECT_EQ(result->textStart, 0);
+  EXPECT_STREQ(result->text, "short");
   list.Destroy(2);
 }
 

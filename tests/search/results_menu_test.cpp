@@ -107,6 +107,17 @@ TEST(ResultEntry, AMatchAtTheEndOrPastTheStoredCopy) {
   result.position = 900;
   entry = Entry(result, 1, 0, false, false);
   EXPECT_EQ(entry, "..." + std::string(69, 'b'));
+  // A copy stored from inside the line always starts with the mark, and the
+  // match is counted from the copy's start.
+  result = Result(0, "xxxxneedle yyy", "");
+  result.textStart = 1000;
+  result.position = 1004;
+  EXPECT_EQ(Entry(result, 1, 0, false, false), "...xxxxneedle yyy");
+  const std::string far = std::string(100, 'x') + "needle";
+  result = Result(0, far.c_str(), "");
+  result.textStart = 1000;
+  result.position = 1100;
+  EXPECT_EQ(Entry(result, 1, 0, false, false), "..." + std::string(8, 'x') + "needle");
 }
 
 TEST(ResultEntry, WideColumnsStillLeaveTheMatchInTheEntry) {
@@ -151,6 +162,23 @@ TEST(MessageFormat, LongArgumentsAreCutToTheBuffer) {
   EXPECT_STREQ(line, "Found 1");
 }
 
+// The bottom line of a whole scan is the count; a stopped one adds the line
+// it stopped at (1-based), or says it stopped when nothing was found; a
+// short buffer cuts it.
+TEST_F(ResultsMenu, BottomLineSaysWhereAStoppedScanEnded) {
+  char bottom[kResultsTitleSize];
+  FormatResultsBottom(bottom, sizeof bottom, 7, kScanNotStopped);
+  EXPECT_EQ(std::string(bottom), Msg(MsgResultsCount, 7));
+  FormatResultsBottom(bottom, sizeof bottom, 7, 99);
+  EXPECT_EQ(std::string(bottom), Msg(MsgResultsCount, 7) + Msg(MsgResultsStopped, 100));
+  FormatResultsBottom(bottom, sizeof bottom, 0, 0);
+  EXPECT_EQ(std::string(bottom), Msg(MsgStoppedEmpty, 1));
+  char shortLine[20];
+  FormatResultsBottom(shortLine, sizeof shortLine, 7, 99);
+  EXPECT_EQ(std::string(shortLine),
+            (Msg(MsgResultsCount, 7) + Msg(MsgResultsStopped, 100)).substr(0, 19));
+}
+
 TEST_F(ResultsMenu, NothingFoundWarnsOnlyWithZeroWarn) {
   for (int zeroWarn : {1, 0}) {
     SCOPED_TRACE(zeroWarn);
@@ -158,7 +186,7 @@ TEST_F(ResultsMenu, NothingFoundWarnsOnlyWithZeroWarn) {
     ResultList list(10, 5);
     Options options = settings.options;
     options.ZeroWarn = zeroWarn;
-    PresentResults(&list, "needle", ResultColumns{1, 0}, options);
+    PresentResults(&list, "needle", ResultColumns{1, 0}, options, kScanNotStopped);
     std::vector<support::Call> messages = Calls("Message");
     EXPECT_EQ(Calls("Menu").size(), 0u);
     if (!zeroWarn) {
@@ -178,7 +206,7 @@ TEST_F(ResultsMenu, ChoosingAnEntryJumpsToItsMatch) {
   AddSearchResult(&list, 0, 0, "alpha", "");
   AddSearchResult(&list, 1, 5, "beta alpha", "");
   host().QueueKeys("Down Enter");
-  PresentResults(&list, "alpha", ResultColumns{1, 0}, settings.options);
+  PresentResults(&list, "alpha", ResultColumns{1, 0}, settings.options, kScanNotStopped);
   EXPECT_EQ(editor().CurLine(), 1);
   EXPECT_EQ(editor().CurPos(), 5);
   EXPECT_EQ(list.Count(), 0u);
@@ -193,7 +221,7 @@ TEST_F(ResultsMenu, EscLeavesTheCursorWhereItWas) {
   ResultList list(10, 5);
   AddSearchResult(&list, 0, 0, "alpha", "");
   host().QueueKeys("Esc");
-  PresentResults(&list, "alpha", ResultColumns{1, 0}, settings.options);
+  PresentResults(&list, "alpha", ResultColumns{1, 0}, settings.options, kScanNotStopped);
   EXPECT_EQ(editor().CurLine(), 1);
   EXPECT_EQ(editor().CurPos(), 2);
 }

@@ -114,6 +114,31 @@ TEST_F(EditorAccess, CheckForEscConsumesEveryPendingRecord) {
   }
 }
 
+// After one of the module's own messages: the queue is emptied, and when Esc
+// closed it, its release that comes later is no Esc of the user's; the next
+// release, and any press, count again.
+TEST_F(EditorAccess, KeyThatClosedAMessageIsNoEsc) {
+  Write({Key(VK_ESCAPE, false), Key('A', true, 'a')});
+  ForgetKeyThatClosedMessage(true);
+  EXPECT_EQ(PendingConsoleInput(), 0u);
+  Write({Key(VK_ESCAPE, false)});
+  EXPECT_TRUE(CheckForEsc());  // the owed release was among the records emptied
+
+  ForgetKeyThatClosedMessage(true);
+  Write({Key('A', true, 'a'), Key(VK_ESCAPE, false)});
+  EXPECT_FALSE(CheckForEsc());  // released after the message had gone
+  Write({Key(VK_ESCAPE, false)});
+  EXPECT_TRUE(CheckForEsc());
+
+  ForgetKeyThatClosedMessage(true);
+  Write({Key(VK_ESCAPE, true), Key(VK_ESCAPE, false)});
+  EXPECT_TRUE(CheckForEsc());  // a new press counts
+
+  ForgetKeyThatClosedMessage(false);  // closed with Enter: every Esc counts
+  Write({Key(VK_ESCAPE, false)});
+  EXPECT_TRUE(CheckForEsc());
+}
+
 TEST_F(EditorAccess, CheckForEscReturnsAtOnceWhenTheQueueCannotBeRead) {
   if (!fault::Available()) GTEST_SKIP() << "needs the stand-in's console controls";
   Write({Key(VK_ESCAPE, true)});
