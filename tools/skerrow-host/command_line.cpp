@@ -25,7 +25,10 @@ const char* Usage() {
          "  --script FILE        the same from a file ('#' starts a comment line)\n"
          "  --cursor LINE:POS    cursor before the script (0-based)\n"
          "  --lang eng|rus       language of messages and help (default eng)\n"
-         "  --encoding utf8|oem|ansi   how FILE is stored (default utf8)\n"
+         "  --encoding utf8|oem|ansi   how FILE is stored (default utf8: converted into\n"
+         "                       the table's code page; oem, ansi: the bytes as they are)\n"
+         "  --table ansi|oem     the table the editor opens FILE in (default ansi, as the\n"
+         "                       host does; F8 in the editor switches it)\n"
          "  --size COLSxROWS     screen size (default 80x25)\n"
          "  --registry FILE.reg  HKCU\\Software\\Far from this file at start, saved back at exit\n"
          "  --import FILE.reg    merged into the registry at start, never written\n"
@@ -107,6 +110,12 @@ bool ParseCommandLine(int argc, char** argv, HostCommandLine* line, std::string*
         return false;
       }
       line->encoding = value;
+    } else if (arg == "--table") {
+      if (value != "oem" && value != "ansi") {
+        *error = "--table wants ansi or oem, not " + value;
+        return false;
+      }
+      line->ansiTable = value == "ansi";
     } else if (arg == "--size") {
       if (sscanf(value.c_str(), "%dx%d", &line->columns, &line->rows) != 2 || line->columns < 40 ||
           line->rows < 10 || line->columns > 1000 || line->rows > 500) {
