@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # The demo: builds the native module and host stand-in, and opens a sample in
 # the host's editor with the shipped rule sets imported. Settings made in the
-# demo are kept in build/native/demo-registry.reg between runs.
+# demo are kept in build/native/demo-registry.reg between runs. F11 opens the
+# plug-in menu; Alt+Shift+F9 is the stand-in's own key for the configuration
+# menu (the real host opens it from its panels: F9, Options, Plugins
+# configuration); F10 quits.
 #   tools/demo.sh [FILE [skerrow-host options]]     (default samples/counter.c)
 set -eu
 cd "$(dirname "$0")/.."

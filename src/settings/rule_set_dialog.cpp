@@ -21,6 +21,8 @@
 #include "shell/host_info.h"
 #include "shell/messages.h"
 
+const char kRuleSetsHelp[] = "Extensions";
+
 namespace {
 
 enum RuleSetItem {
@@ -281,7 +283,7 @@ void EditRuleSet(const char* name) {
   copy[RuleRegNum].Data = TemplateBuffer(fields.regNum);
   // A refused name brings the dialog back with everything the user typed:
   // the copy-back has put it into the buffers the copy points at.
-  while (RunDialog(copy, RuleItemCount, RuleName, RuleOk, nullptr) == RuleOk) {
+  while (RunDialog(copy, RuleItemCount, RuleName, RuleOk, kRuleSetsHelp) == RuleOk) {
     char takenName[kSubKeyNameSize];
     RuleSetNameVerdict verdict = CheckRuleSetName(fields.name, fields.editedName, takenName);
     if (verdict == RuleNameEmpty) break;

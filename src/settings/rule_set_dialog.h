@@ -3,6 +3,9 @@
 // Covered by tests/settings/rule_set_dialog_test.cpp.
 #pragma once
 
+// The help topic of the rule-set menu and of its dialog.
+extern const char kRuleSetsHelp[];
+
 // Shows the set `name` (null or empty: a new set, all fields empty, RegNum 1)
 // and, when OK closed the dialog with a usable name, writes "Mask", "Match",
 // "Ignore" and "RegNum" below the name now in the name field: a changed name

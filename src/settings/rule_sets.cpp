@@ -119,7 +119,7 @@ static int ShowRuleSetMenu(FarMenuItem* items, int count, int* breakCode) {
   *breakCode = -1;
   // Names are shown as stored: an '&' in a name is no hotkey mark.
   return HostInfo.Menu(HostInfo.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE | FMENU_SHOWAMPERSAND,
-                       GetMsg(MsgRules), GetMsg(MsgRulesKeys), "Extensions", kRuleMenuBreakKeys,
+                       GetMsg(MsgRules), GetMsg(MsgRulesKeys), kRuleSetsHelp, kRuleMenuBreakKeys,
                        breakCode, items, count);
 }
 

@@ -89,7 +89,12 @@ bool Editor::LoadFile(const std::string& path, const std::string& encoding, std:
   unmapped_ = 0;
   if (encoding == "utf8") {
     if (raw.compare(0, 3, "\xEF\xBB\xBF") == 0) raw.erase(0, 3);
-    Utf8ToOemInPlace(&raw, &unmapped_);
+    if (ansi_)
+      raw = Utf8ToAnsi(raw, &unmapped_);
+    else
+      Utf8ToOemInPlace(&raw, &unmapped_);
+  } else {
+    ansi_ = encoding == "ansi";
   }
   bulk_.swap(raw);
   slots_.clear();
@@ -108,7 +113,6 @@ bool Editor::LoadFile(const std::string& path, const std::string& encoding, std:
     pos = end + 1;
   }
   owned_.clear();
-  ansi_ = encoding == "ansi";
   curLine_ = curPos_ = topLine_ = leftPos_ = 0;
   modified_ = false;
   return true;
@@ -163,6 +167,11 @@ bool Editor::ProcessKey(WORD vk, DWORD controlState, char ch) {
   const std::string& line = Line(curLine_);
   int length = static_cast<int>(line.size());
   if (alt) return false;
+  // F8 switches the table the bytes are shown and converted in.
+  if (vk == VK_F8 && !ctrl && !(controlState & SHIFT_PRESSED)) {
+    ansi_ = !ansi_;
+    return true;
+  }
   switch (vk) {
     case VK_LEFT:
       if (ctrl) {

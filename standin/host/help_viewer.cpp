@@ -1,8 +1,8 @@
 // F1: the help topic from the module's .hlf file, in a window over the
-// screen. Markup is shown as the host shows it: #bold# and ~link~@Topic@
-// without their marks, "$" header lines on top, doubled ~ # @ as one.
-// Tab moves over the links, Enter follows one, BS goes back, Esc closes.
-// Covered by tests/standin/host/help_viewer_test.cpp.
+// screen; nothing for a box that names no topic. Markup is shown as the host shows it: #bold# and
+// ~link~@Topic@ without their marks, "$" header lines on top, doubled ~ # @ as one. Tab moves over
+// the links, Enter follows one, BS goes back, Esc closes. Covered by
+// tests/standin/host/help_viewer_test.cpp.
 #include <algorithm>
 
 #include "hlf_file.h"
@@ -47,7 +47,9 @@ void DrawHelp(HostState& s, const HelpPage& page, int top, int link) {
 }  // namespace
 
 void ShowHelp(HostState& s, const char* topic) {
-  std::string wanted = topic && *topic ? topic : "Contents";
+  // A box opened without a topic ignores F1, as the host's do.
+  if (!topic || !*topic) return;
+  std::string wanted = topic;
   bool hostTopic = wanted[0] == ':';
   HelpFile file;
   std::string error;

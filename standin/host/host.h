@@ -57,10 +57,11 @@ class Editor {  // the file being edited; lines are bytes in the editor's code p
  public:
   Editor();
   void SetText(const std::vector<std::string>& lines);  // OEM (or 1251 with SetAnsi) bytes
-  // Reads a file: "utf8" converts to OEM 866 (characters without an OEM form
-  // become '?', counted in UnmappedChars), "oem" takes the bytes as they are,
-  // "ansi" keeps 1251 bytes and switches the editor to ANSI mode. Lines end
-  // at "\n" or "\r\n"; the cursor goes to 0:0. False with a message on failure.
+  // Reads a file: "utf8" converts to the code page of the editor's table, OEM
+  // 866 or ANSI 1251 (characters without a form there become '?', counted in
+  // UnmappedChars); "oem" and "ansi" take the bytes as they are and switch
+  // the editor to that table. Lines end at "\n" or "\r\n"; the cursor goes
+  // to 0:0. False with a message on failure.
   bool LoadFile(const std::string& path, const std::string& encoding, std::string* error);
   void SetFileName(const std::string& fullPath);  // what ECTL_GETINFO reports (OEM)
   void SetAnsi(bool ansi);                        // lines held in 1251; ECTL_EDITORTOOEM converts
@@ -86,7 +87,8 @@ class Editor {  // the file being edited; lines are bytes in the editor's code p
   int WindowColumns() const { return windowColumns_; }
   int WindowRows() const { return windowRows_; }
   // One key press as the editor handles it (movement, Ctrl+Left/Right word
-  // motion, typing, BS, Del, Enter, Ins). False when the editor does not use it.
+  // motion, typing, BS, Del, Enter, Ins, F8 switching between the OEM and
+  // ANSI tables). False when the editor does not use it.
   bool ProcessKey(WORD vk, DWORD controlState, char ch);
   // Word delimiters for Ctrl+Left/Ctrl+Right (the host's WordDiv).
   void SetWordDiv(const std::string& wordDiv) { wordDiv_ = wordDiv; }

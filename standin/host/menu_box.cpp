@@ -14,6 +14,7 @@ namespace host {
 namespace {
 
 const unsigned char kCheckMark = 0xFB;
+const uint32_t kCutMark = 0x00BB;  // the host's "»" after a cut item
 
 struct MenuView {
   const FarMenuItem* items;
@@ -90,6 +91,9 @@ void DrawMenu(HostState& s, const MenuView& m, const std::string& title,
     if (item.Checked)
       screen.Put(m.x1 + 1, y, item.Checked == 1 ? kCheckMark : item.Checked & 0xFF, attr);
     screen.Text(m.x1 + 2, y, m.texts[i], attr, inner - 2);
+    // A cut item ends in the host's mark over its last column.
+    if (static_cast<int>(m.texts[i].size()) > inner - 2)
+      screen.PutGlyph(m.x2 - 1, y, kCutMark, attr);
     if (m.hotkeys[i]) {
       size_t at = 0;
       while (at < m.texts[i].size() &&

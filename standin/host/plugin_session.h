@@ -1,7 +1,8 @@
 // The module as the host holds it: loaded from its shared library, its four
 // entry points resolved by their bare names, SetStartupInfo called once; the
-// editor's plug-in menu (F11) and the configuration menu (Alt+Shift+F9) built
-// from GetPluginInfo each time; the editor's key loop. Entry point calls are
+// editor's plug-in menu (F11) and the configuration menu (Alt+Shift+F9, the
+// stand-in's own key: the host opens that menu from its panels) built from
+// GetPluginInfo each time; the editor's key loop. Entry point calls are
 // traced as "GetPluginInfo", "OpenPlugin" and "Configure".
 // Covered by tests/e2e (the skerrow-host program drives it).
 #pragma once

@@ -8,6 +8,10 @@
 
 namespace host {
 
+uint32_t Cell::Shown() const {
+  return glyph ? glyph : OemGlyph(ch);
+}
+
 Screen::Screen(int columns, int rows)
     : columns_(std::max(columns, 1)), rows_(std::max(rows, 1)), cells_(columns_ * rows_) {}
 
@@ -21,6 +25,15 @@ void Screen::Put(int x, int y, unsigned char ch, unsigned char attr) {
   Cell& cell = cells_[y * columns_ + x];
   cell.ch = ch;
   cell.attr = attr;
+  cell.glyph = 0;
+}
+
+void Screen::PutGlyph(int x, int y, uint32_t glyph, unsigned char attr) {
+  if (x < 0 || y < 0 || x >= columns_ || y >= rows_) return;
+  Cell& cell = cells_[y * columns_ + x];
+  cell.ch = '?';
+  cell.attr = attr;
+  cell.glyph = glyph;
 }
 
 void Screen::SetAttr(int x, int y, unsigned char attr) {
@@ -79,12 +92,12 @@ void Screen::Restore(const SavedRect& saved) {
   size_t i = 0;
   for (int y = saved.y1; y <= saved.y2; ++y)
     for (int x = saved.x1; x <= saved.x2 && i < saved.cells.size(); ++x, ++i)
-      Put(x, y, saved.cells[i].ch, saved.cells[i].attr);
+      if (x >= 0 && y >= 0 && x < columns_ && y < rows_) cells_[y * columns_ + x] = saved.cells[i];
 }
 
 std::string Screen::RowUtf8(int y) const {
   std::string out;
-  for (int x = 0; x < columns_; ++x) AppendUtf8(OemGlyph(At(x, y).ch), &out);
+  for (int x = 0; x < columns_; ++x) AppendUtf8(At(x, y).Shown(), &out);
   return out;
 }
 

@@ -4,6 +4,8 @@
 // Covered by tests/standin/host/screen_test.cpp.
 #pragma once
 
+#include <stdint.h>
+
 #include <string>
 #include <vector>
 
@@ -12,6 +14,10 @@ namespace host {
 struct Cell {
   unsigned char ch = ' ';
   unsigned char attr = 0x07;
+  // A character the OEM table lacks (the host draws such marks through the
+  // Unicode console), shown instead of ch when not 0.
+  uint32_t glyph = 0;
+  uint32_t Shown() const;
 };
 
 // Colours as the host's default palette uses them (background << 4 | text).
@@ -51,6 +57,7 @@ class Screen {
   int Rows() const { return rows_; }
   const Cell& At(int x, int y) const;
   void Put(int x, int y, unsigned char ch, unsigned char attr);
+  void PutGlyph(int x, int y, uint32_t glyph, unsigned char attr);
   void SetAttr(int x, int y, unsigned char attr);
   // Writes OEM text from (x, y), clipped at the screen edge and after `width`
   // cells when width >= 0. Returns the number of cells written.

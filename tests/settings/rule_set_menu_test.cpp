@@ -121,6 +121,19 @@ TEST_F(RuleSetMenuTest, F4OnTheEmptyItemOpensAnEmptyDialogWithRegNumOne) {
   EXPECT_EQ(1, Number("New"));
 }
 
+TEST_F(RuleSetMenuTest, F1InTheDialogShowsTheMenusHelpTopic) {
+  // The host shows help only for a dialog that names a topic.
+  StoreNumbered(1);
+  Keys("F4 F1 Esc Esc Esc");
+  RuleSetMenu(&settings, nullptr);
+  std::vector<std::string> dialogs = Calls("Dialog"), helps = Calls("Help");
+  ASSERT_EQ(1u, dialogs.size());
+  EXPECT_EQ(support::Call(Calls("Menu")[0]).Text("help"), support::Call(dialogs[0]).Text("help"));
+  ASSERT_EQ(1u, helps.size());
+  EXPECT_EQ("Extensions", support::Call(helps[0]).Text("topic"));
+  EXPECT_NE(std::string::npos, helps[0].find("\"found\":true")) << helps[0];
+}
+
 TEST_F(RuleSetMenuTest, InsWritesTheFourValuesOfANewSet) {
   StoreNumbered(1);
   Keys("Ins \"New\" Tab \"*.n, *.m\" Tab \"/^(\\\\w+)/\" Tab \"/;/\" Tab BS BS \"-1\" Enter Esc");

@@ -9,8 +9,10 @@ const char* Usage() {
   return "usage: skerrow-host [options] FILE\n"
          "Opens FILE in the host stand-in's editor with the module loaded.\n"
          "Interactive when standard input is a terminal and no script is given:\n"
-         "F11 plug-in menu, Alt+Shift+F9 configuration menu, F10 quits; keys typed while\n"
-         "the module works reach its console queue when it polls (Esc stops a search).\n"
+         "F11 plug-in menu, F10 quits, Alt+Shift+F9 the configuration menu (the stand-in's\n"
+         "own key: it has no panels, where the real host has it under F9, Options, Plugins\n"
+         "configuration); keys typed while the module works reach its console queue when\n"
+         "it polls (Esc stops a search).\n"
          "  --keys \"KEY KEY ...\"  keys to press (Enter Esc Tab ShiftTab Space BS Ins Del\n"
          "                       Home End PgUp PgDn Up Down Left Right F1..F12 with Ctrl,\n"
          "                       Alt, Shift prefixes, e.g. CtrlLeft AltShiftF9; \"text\"\n"
@@ -23,7 +25,10 @@ const char* Usage() {
          "  --script FILE        the same from a file ('#' starts a comment line)\n"
          "  --cursor LINE:POS    cursor before the script (0-based)\n"
          "  --lang eng|rus       language of messages and help (default eng)\n"
-         "  --encoding utf8|oem|ansi   how FILE is stored (default utf8)\n"
+         "  --encoding utf8|oem|ansi   how FILE is stored (default utf8: converted into\n"
+         "                       the table's code page; oem, ansi: the bytes as they are)\n"
+         "  --table ansi|oem     the table the editor opens FILE in (default ansi, as the\n"
+         "                       host does; F8 in the editor switches it)\n"
          "  --size COLSxROWS     screen size (default 80x25)\n"
          "  --registry FILE.reg  HKCU\\Software\\Far from this file at start, saved back at exit\n"
          "  --import FILE.reg    merged into the registry at start, never written\n"
@@ -107,6 +112,12 @@ bool ParseCommandLine(int argc, char** argv, HostCommandLine* line, std::string*
         return false;
       }
       line->encoding = value;
+    } else if (arg == "--table") {
+      if (value != "oem" && value != "ansi") {
+        *error = "--table wants ansi or oem, not " + value;
+        return false;
+      }
+      line->ansiTable = value == "ansi";
     } else if (arg == "--size") {
       if (sscanf(value.c_str(), "%dx%d", &line->columns, &line->rows) != 2 || line->columns < 40 ||
           line->rows < 10 || line->columns > 1000 || line->rows > 500) {

@@ -10,6 +10,7 @@ struct HostCommandLine {
   int cursorLine = -1, cursorPos = -1;
   std::string language = "English";
   std::string encoding = "utf8";
+  bool ansiTable = true;  // a new file opens in the ANSI table, as in the host
   int columns = 80, rows = 25;
   std::string registryFile;  // loaded at start, saved at exit
   std::string importFile;    // merged at start

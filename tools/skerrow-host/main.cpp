@@ -92,11 +92,14 @@ int main(int argc, char** argv) {
   state.reportKeyTimes = line.keyTimes;
 
   if (!line.file.empty()) {
+    h.editor().SetAnsi(line.ansiTable);
     if (!h.editor().LoadFile(line.file, line.encoding, &error)) return Fail(error);
+    h.editor().SetAnsi(line.ansiTable);
     h.editor().SetFileName(host::PathForEditor(host::FullPath(line.file)));
     if (h.editor().UnmappedChars() > 0)
-      fprintf(stderr, "skerrow-host: %d characters of %s have no OEM 866 form; shown as '?'\n",
-              h.editor().UnmappedChars(), line.file.c_str());
+      fprintf(stderr,
+              "skerrow-host: %d characters of %s have no form in code page %s; shown as '?'\n",
+              h.editor().UnmappedChars(), line.file.c_str(), line.ansiTable ? "1251" : "866");
   }
   if (line.cursorLine >= 0) h.editor().SetCursor(line.cursorLine, line.cursorPos);
   if (!h.QueueKeys(line.keys, &error)) return Fail("script: " + error);

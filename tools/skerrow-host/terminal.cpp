@@ -108,7 +108,7 @@ void PresentScreen(const host::Screen& screen) {
         out += sgr;
         last = cell.attr;
       }
-      host::AppendUtf8(host::OemGlyph(cell.ch), &out);
+      host::AppendUtf8(cell.Shown(), &out);
     }
   }
   out += "\x1b[0m";

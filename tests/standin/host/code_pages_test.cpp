@@ -91,6 +91,26 @@ TEST_F(Loading, AnAnsiFileConvertsOnlyThroughEditorToOem) {
   EXPECT_EQ("Привет", Row(1));
 }
 
+TEST_F(Loading, AUtf8FileGoesIntoTheTablesCodePageAndF8SwitchesTables) {
+  ScratchDir dir;
+  std::string path = dir.Write(
+      "f.txt", "\xEF\xBB\xBF\xD1\x81\xD1\x82\xD1\x80\xD0\xBE\xD0\xBA\xD0\xB0 \xE2\x94\x82\n");
+  host::Editor& e = h().editor();
+  e.SetAnsi(true);
+  ASSERT_TRUE(e.LoadFile(path, "utf8", nullptr));
+  EXPECT_TRUE(e.Ansi());
+  EXPECT_EQ("\xF1\xF2\xF0\xEE\xEA\xE0 ?", e.Line(0));  // 1251 has no box drawing
+  EXPECT_EQ(1, e.UnmappedChars());
+  ASSERT_TRUE(e.ProcessKey(VK_F8, 0, 0));
+  EXPECT_FALSE(e.Ansi());
+  EXPECT_EQ("\xF1\xF2\xF0\xEE\xEA\xE0 ?", e.Line(0));  // the bytes stay as they are
+  EXPECT_FALSE(e.ProcessKey(VK_F8, SHIFT_PRESSED, 0));
+  ASSERT_TRUE(e.ProcessKey(VK_F8, 0, 0));
+  EXPECT_TRUE(e.Ansi());
+  h().RedrawEditor();
+  EXPECT_EQ("строка ?", Row(1));
+}
+
 // Lines stay in the loaded block until they are read whole or edited; the
 // text handed out for one line stays put while others are taken out, and
 // edits across taken and untaken lines keep every line in its place.

@@ -81,5 +81,28 @@ TEST_F(HelpViewer, F1InADialogShowsTheTopicAndEscReturnsToIt) {
   EXPECT_NE(std::string::npos, h().Snaps()[2].find("═ D ═"));
 }
 
+TEST_F(HelpViewer, F1IsIgnoredWhereNoTopicIsNamed) {
+  ScratchDir dir;
+  dir.Write("sEng.hlf", kHelp);
+  dir.Write("sEng.lng", ".Language=English,English\n\"m\"\n");
+  host::HostOptions options;
+  options.moduleDir = dir.path();
+  Reset(options);
+  FarDialogItem items[] = {Item(DI_DOUBLEBOX, 3, 1, 30, 3, "D"), Item(DI_BUTTON, 5, 2, 0, 0, "OK")};
+  FarMenuItem entries[1] = {};
+  snprintf(entries[0].Text, sizeof entries[0].Text, "one");
+  const char* lines[] = {"T", "text", "OK"};
+  for (const char* topic : {static_cast<const char*>(nullptr), ""}) {
+    Keys("F1 Snap Enter F1 Snap Enter F1 Snap Enter");
+    EXPECT_EQ(1, info().Dialog(0, -1, -1, 34, 5, topic, items, 2));
+    EXPECT_EQ(0, info().Menu(0, -1, -1, 0, 0, "M", nullptr, topic, nullptr, nullptr, entries, 1));
+    EXPECT_EQ(0, info().Message(0, 0, topic, lines, 3, 1));
+    EXPECT_EQ(0, h().PendingScriptKeys());
+    for (const std::string& snap : h().Snaps())
+      EXPECT_EQ(std::string::npos, snap.find("Sample tool"));
+    for (const std::string& call : h().Trace()) EXPECT_EQ(std::string::npos, call.find("Help"));
+  }
+}
+
 }  // namespace
 }  // namespace host_test

@@ -1,6 +1,7 @@
 // The Menu service: start selection, movement with and without wrap, break
 // keys with exact modifiers, hotkeys and the scroll bar.
 #include "host_fixture.h"
+#include "host/screen.h"
 
 namespace host_test {
 namespace {
@@ -18,6 +19,11 @@ class Menu : public HostTest {
     std::vector<FarMenuItem> items;
     for (int i = 0; i < n; ++i) items.push_back(MenuItem(("item " + std::to_string(i)).c_str()));
     return items;
+  }
+  static size_t Count(const std::string& text, const std::string& part) {
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
   }
   std::vector<FarMenuItem> menu;
 };
@@ -84,6 +90,24 @@ TEST_F(Menu, AmpersandsAreHotkeysUnlessShown) {
   info().Menu(0, -1, -1, 0, FMENU_SHOWAMPERSAND, "T", nullptr, nullptr, nullptr, nullptr,
               items.data(), 2);
   EXPECT_NE(std::string::npos, h().Snaps().back().find("&Alpha"));
+}
+
+TEST_F(Menu, ACutItemEndsInTheHostsMark) {
+  std::string longText(100, 'x');
+  std::vector<FarMenuItem> items = {MenuItem(longText.c_str()), MenuItem("short")};
+  Keys("Snap Enter");
+  info().Menu(0, -1, -1, 0, 0, "T", nullptr, nullptr, nullptr, nullptr, items.data(), 2);
+  const std::string& snap = h().Snaps().back();
+  EXPECT_NE(std::string::npos, snap.find("xx»║")) << snap;
+  EXPECT_EQ(1u, Count(snap, "»"));  // the item that fits has none
+  // The mark lies outside the OEM table: a box saved and restored over it keeps it.
+  host::Screen screen(10, 2);
+  screen.PutGlyph(3, 1, 0xBB, 0x07);
+  host::SavedRect under = screen.Save(0, 0, -1, -1);
+  screen.Fill(0, 0, 9, 1, 'a', 0x07);
+  EXPECT_EQ("aaaaaaaaaa", screen.RowUtf8(1));
+  screen.Restore(under);
+  EXPECT_EQ("   »      ", screen.RowUtf8(1));
 }
 
 TEST_F(Menu, ManyItemsScrollWithABar) {
