@@ -92,6 +92,10 @@ class PatternObject {
   // too), and every repetition walks its operand node by node. Results are
   // the same either way.
   void SetPrefilterEnabled(bool enabled) { prefilterEnabled = enabled; }
+  // For tests and benchmarks only: off, every greedy repetition backs off
+  // byte by byte even where the rest cannot start with a byte it took
+  // (give_back.h). Off too while the prefilter is off.
+  void SetKeepAllEnabled(bool enabled) { keepAllEnabled = enabled; }
 
  private:
   bool Fail(CompileError reason);
@@ -129,6 +133,7 @@ class PatternObject {
   int RepeatByteTest(const PatternNode* node);
   bool BackOff(const PatternNode* node, const char* start, KeptIterations* kept);
   void ClearRegisters();
+  bool KeepsAll(const PatternNode* node) const;
   bool WalkOrUndo(const PatternNode* node);
   bool WalkUndoing(const PatternNode* node);
   bool WalkRest(const PatternNode* node);
@@ -163,6 +168,7 @@ class PatternObject {
   Prefilter prefilter;
   FirstByteSet firstBytes;
   bool prefilterEnabled;
+  bool keepAllEnabled;
   CompileError error;
   unsigned long stepLimit;
   unsigned long steps;

@@ -122,6 +122,13 @@ void PatternObject::KeepIterations(const PatternNode* node, KeptIterations* kept
   textPos = to;
 }
 
+// Whether the rest, having failed where the repetition stopped, fails at
+// every byte it took as well, so that stepping back through them would only
+// repeat the failure (give_back.h).
+bool PatternObject::KeepsAll(const PatternNode* node) const {
+  return node->keepsAll && keepAllEnabled && prefilterEnabled;
+}
+
 // Steps back from textPos towards start until the rest matches; succeeds at
 // start at the latest, leaving the decision to the nodes after it.
 bool PatternObject::BackOff(const PatternNode* node, const char* start, KeptIterations* kept) {
@@ -131,6 +138,10 @@ bool PatternObject::BackOff(const PatternNode* node, const char* start, KeptIter
     if (RestMatches(node)) break;
     if (gaveUp) return false;
     if (textPos <= start) break;
+    if (KeepsAll(node)) {
+      textPos = start;
+      break;
+    }
     --textPos;
   }
   KeepIterations(node, kept);
@@ -195,6 +206,11 @@ bool PatternObject::MatchAtLeast(const PatternNode* node) {
     if (RestMatches(node)) break;
     if (gaveUp) return false;
     if (textPos <= start) break;
+    if (KeepsAll(node)) {  // down at start, with none given back
+      textPos = start;
+      if (least > 0) return false;
+      break;
+    }
     --textPos;
   }
   KeepIterations(node, &kept);
@@ -223,7 +239,7 @@ bool PatternObject::MatchBetween(const PatternNode* node) {
       return !gaveUp;
     }
     --walks;
-    if (gaveUp || textPos <= start) {
+    if (gaveUp || textPos <= start || KeepsAll(node)) {
       textPos = start;
       return false;
     }
