@@ -99,12 +99,23 @@ class PatternObject {
 
  private:
   bool Fail(CompileError reason);
-  bool StopWalking();
+  bool StopWalking() {  // the step limit is used up, or the caller's check asked to stop
+    if (stepLimit && ++steps > stepLimit) return true;
+    if (!interruptCheck || --pollCountdown > 0) return false;
+    return PollInterrupt();
+  }
+  bool PollInterrupt();
   void ReleaseTree();
   bool Search(const char* start, const char* rangeStart, const char* rangeEnd, bool cut,
               MatchGroups* matchGroups, int anchoring);
   bool RunMatch(const char* start);
-  bool OutOfText();
+  // Whether there is no byte to read at textPos. At a cut the text goes on,
+  // so what wanted the byte is marked as undecided.
+  bool OutOfText() {
+    if (textPos != textEnd) return false;
+    if (textCut) touchedCut = true;
+    return true;
+  }
   bool QuickCheck() const;
   const char* NextCandidate(const char* position) const;
   bool MatchSequence(const PatternNode* first);
