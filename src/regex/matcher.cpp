@@ -29,6 +29,14 @@ bool PatternObject::MatchText(const char* text, MatchGroups* matchGroups) {
   return Search(text, text, end, *end != '\0', matchGroups, -1);
 }
 
+bool PatternObject::MayMatchText(const char* text) {
+  if (!text || invalid) return false;
+  textStart = text;
+  textEnd = BoundedEnd(text);
+  textCut = *textEnd != '\0';
+  return MayStart(text);
+}
+
 bool PatternObject::MatchRange(const char* start, const char* rangeStart, const char* rangeEnd,
                                MatchGroups* matchGroups, int anchoring) {
   if (!start || !rangeStart || !rangeEnd || !matchGroups) return false;
@@ -78,6 +86,14 @@ bool PatternObject::RunMatch(const char* start) {
     // Each start position begins clean: a failed attempt leaves nothing.
     if (registerWrites != writesBefore) ClearRegisters();
   }
+}
+
+// The tests of RunMatch before its first walk, in the same order.
+bool PatternObject::MayStart(const char* start) {
+  textPos = start;
+  if (!QuickCheck()) return false;
+  if (prefilterEnabled && !PassesPrefilter(prefilter, ignoreCase, textStart, textEnd)) return false;
+  return NextCandidate(start) != nullptr;
 }
 
 void PatternObject::ClearRegisters() {

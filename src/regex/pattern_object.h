@@ -55,6 +55,11 @@ class PatternObject {
   // "\B" and "\c" look at the byte past it, and a negative look-around that
   // would need bytes past it fails.
   bool MatchText(const char* text, MatchGroups* groups);
+  // False when MatchText on this text would fail on the tests it begins
+  // with (the first item, the bytes every match needs, the first-byte set),
+  // before any node is walked; true when a walk would have to decide. Walks
+  // nothing and touches no register.
+  bool MayMatchText(const char* text);
   // Searches [textStart, textEnd) from start, which must lie in that range;
   // cut as MatchText cuts when longer than kMaxMatchedText.
   // anchoring: -1 the object's own setting, 0 unanchored, else anchored.
@@ -109,6 +114,7 @@ class PatternObject {
   bool Search(const char* start, const char* rangeStart, const char* rangeEnd, bool cut,
               MatchGroups* matchGroups, int anchoring);
   bool RunMatch(const char* start);
+  bool MayStart(const char* start);
   // Whether there is no byte to read at textPos. At a cut the text goes on,
   // so what wanted the byte is marked as undecided.
   bool OutOfText() {

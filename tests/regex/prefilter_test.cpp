@@ -74,7 +74,11 @@ void CompareCompiled(PatternObject& on, PatternObject& off, const std::string& t
                     text);
   std::string line = text.c_str();
   MatchGroups a, b;
+  bool may = on.MayMatchText(line.c_str());
   bool foundOn = on.MatchText(line.c_str(), &a), foundOff = off.MatchText(line.c_str(), &b);
+  if (!may) {
+    EXPECT_FALSE(foundOn || foundOff) << "rejected first, yet matched: " << text;
+  }
   if (on.GaveUp() || off.GaveUp()) return;
   EXPECT_EQ(foundOn, foundOff) << text;
   if (foundOn && foundOff) {
