@@ -31,11 +31,15 @@ void CheckRegisters(const MatchGroups& groups, int groupCount, size_t length) {
 // The prefilter changes nothing but speed: the same call with it off must
 // give the same answer and, after a match, the same registers. A run that
 // reached the step limit has no answer to compare (it saved fewer steps).
-void CompareWithoutPrefilter(const char* pattern, const char* text, size_t length, int anchoring,
-                             size_t start, bool found, bool gaveUp, const MatchGroups& groups) {
+// The same holds for repetitions that keep all they took, against backing
+// off byte by byte (withPrefilter: only that shortcut is off).
+void CompareWithout(const char* pattern, const char* text, size_t length, int anchoring,
+                    size_t start, bool found, bool gaveUp, const MatchGroups& groups,
+                    bool withPrefilter) {
   PatternObject plain(pattern);
   plain.SetStepLimit(kFuzzSteps);
-  plain.SetPrefilterEnabled(false);
+  plain.SetPrefilterEnabled(withPrefilter);
+  plain.SetKeepAllEnabled(false);
   MatchGroups other;
   bool plainFound = plain.MatchRange(text + start, text, text + length, &other, anchoring);
   if (gaveUp || plain.GaveUp()) return;
@@ -77,7 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DumpTree(object);
     MatchGroups first;
     bool found = object.MatchRange(text, text, text + textLength, &first, 0);
-    CompareWithoutPrefilter(pattern.data(), text, textLength, 0, 0, found, object.GaveUp(), first);
+    for (bool withPrefilter : {false, true})
+      CompareWithout(pattern.data(), text, textLength, 0, 0, found, object.GaveUp(), first,
+                     withPrefilter);
     Match(&object, text, textLength, 0, 0);
     Match(&object, text, textLength, 1, textLength / 2);
     Match(&object, text, textLength, 1, textLength);

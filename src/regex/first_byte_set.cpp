@@ -25,6 +25,10 @@ enum { kMaxDepth = 64 };  // deeper nesting gives up, which is always sound
 
 struct Analysis {
   bool ignoreCase;
+  // Look-arounds count as unsafe: one may read up to the end of the text
+  // before the rest fails, and a repetition that skips such walks must not
+  // change what they leave behind there.
+  bool noLookArounds;
 };
 
 Start Nothing(bool passes) {
@@ -109,6 +113,10 @@ Start ItemStart(const Analysis& analysis, int code) {
 
 Start SequenceStart(const Analysis& analysis, const PatternNode* node, int depth);
 
+bool ConsumesOneByte(int code) {
+  return IsLiteralToken(code) || code == ItemAny || (code >= ItemDigit && code <= ItemLower);
+}
+
 // The operand of a postfix operator: a single node.
 Start NodeStart(const Analysis& analysis, const PatternNode* node, int depth) {
   if (depth > kMaxDepth) return Unsafe();
@@ -148,12 +156,15 @@ Start NodeStart(const Analysis& analysis, const PatternNode* node, int depth) {
       operand.passes = true;
       return operand;
     }
-    case NodeLookAhead: return NodeStart(analysis, node->operand.child, depth + 1);
+    case NodeLookAhead:
+      if (analysis.noLookArounds) return Unsafe();
+      return NodeStart(analysis, node->operand.child, depth + 1);
     case NodeLookBehind:
     case NodeNegLookBehind:
     case NodeNegLookAhead:
       // Looks at other bytes or succeeds where its operand fails: a filter
       // at most, and sound to pass over only when its walk writes nothing.
+      if (analysis.noLookArounds) return Unsafe();
       return (node->operand.child->registers & kWalkWrites) ? Unsafe() : Nothing(true);
     default: return Unsafe();  // back-references, an alternative as an operand
   }
@@ -198,11 +209,40 @@ void BuildFirstByteSet(const PatternNode* root, bool ignoreCase, FirstByteSet* f
   first->usable = false;
   ClearSet(&first->bytes);
   if (!root || root->kind != NodeGroup) return;
-  Analysis analysis = {ignoreCase};
+  Analysis analysis = {ignoreCase, false};
   Start start = SequenceStart(analysis, root->operand.child, 0);
   if (start.passes || start.unsafe) return;
   first->bytes = start.bytes;
   first->usable = true;
+}
+
+// The rest as RestMatches walks it: the remainder of the node's sequence,
+// then of each owner's, out to the top level or to a look-around, where the
+// rest ends and holds.
+bool BuildRestStartSet(const PatternNode* node, bool ignoreCase, CharSet* bytes) {
+  ClearSet(bytes);
+  Analysis analysis = {ignoreCase, true};
+  for (; node && !IsLookAroundKind(node->kind); node = node->parent) {
+    while (node->kind == NodeAlternative && node->next) node = node->next;
+    if (!node->next) continue;
+    Start part = SequenceStart(analysis, node->next, 0);
+    if (part.unsafe) return false;
+    AddSet(bytes, part.bytes);
+    if (!part.passes) return true;
+  }
+  return false;
+}
+
+bool BuildByteTestSet(const PatternNode* node, bool ignoreCase, CharSet* bytes) {
+  ClearSet(bytes);
+  bool consumesOne = node->kind == NodeClass || node->kind == NodeNegClass ||
+                     (node->kind == NodeItem && ConsumesOneByte(node->operand.value));
+  if (!consumesOne) return false;
+  Analysis analysis = {ignoreCase, true};
+  Start start = NodeStart(analysis, node, 0);
+  if (start.passes || start.unsafe) return false;
+  *bytes = start.bytes;
+  return true;
 }
 
 const char* NextFirstByte(const FirstByteSet& first, const char* position, const char* end) {

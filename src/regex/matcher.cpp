@@ -29,6 +29,14 @@ bool PatternObject::MatchText(const char* text, MatchGroups* matchGroups) {
   return Search(text, text, end, *end != '\0', matchGroups, -1);
 }
 
+bool PatternObject::MayMatchText(const char* text) {
+  if (!text || invalid) return false;
+  textStart = text;
+  textEnd = BoundedEnd(text);
+  textCut = *textEnd != '\0';
+  return MayStart(text);
+}
+
 bool PatternObject::MatchRange(const char* start, const char* rangeStart, const char* rangeEnd,
                                MatchGroups* matchGroups, int anchoring) {
   if (!start || !rangeStart || !rangeEnd || !matchGroups) return false;
@@ -78,6 +86,14 @@ bool PatternObject::RunMatch(const char* start) {
     // Each start position begins clean: a failed attempt leaves nothing.
     if (registerWrites != writesBefore) ClearRegisters();
   }
+}
+
+// The tests of RunMatch before its first walk, in the same order.
+bool PatternObject::MayStart(const char* start) {
+  textPos = start;
+  if (!QuickCheck()) return false;
+  if (prefilterEnabled && !PassesPrefilter(prefilter, ignoreCase, textStart, textEnd)) return false;
+  return NextCandidate(start) != nullptr;
 }
 
 void PatternObject::ClearRegisters() {
@@ -215,16 +231,15 @@ void PatternObject::SetInterruptCheck(InterruptCheck check, void* context, unsig
   pollCountdown = interval;
 }
 
-// Whether the walk must end here: the step limit is used up, or the
-// caller's check asked to stop.
-bool PatternObject::StopWalking() {
-  if (stepLimit && ++steps > stepLimit) return true;
-  if (!interruptCheck || --pollCountdown > 0) return false;
+// Asks the caller's check whether to stop; the countdown has run out.
+bool PatternObject::PollInterrupt() {
   pollCountdown = pollInterval;
   interrupted = interruptCheck(interruptContext);
   return interrupted;
 }
 
+// Every node walk passes here: the common case, no limit and no check due,
+// is two tests in line.
 bool PatternObject::MatchNode(const PatternNode* node) {
   if (gaveUp || StopWalking()) {
     gaveUp = true;
@@ -232,7 +247,16 @@ bool PatternObject::MatchNode(const PatternNode* node) {
   }
   switch (node->kind) {
     case NodeEmpty: return true;
-    case NodeItem: return TestItem(node->operand.value);
+    case NodeItem: {
+      int code = node->operand.value;
+      if (!IsLiteralToken(code)) return TestItem(code);
+      if (OutOfText()) return false;  // a literal byte: the item most walks test
+      unsigned char byte = static_cast<unsigned char>(*textPos);
+      unsigned char wanted = static_cast<unsigned char>(code);
+      if (byte != wanted && (!ignoreCase || FoldByte(byte) != FoldByte(wanted))) return false;
+      ++textPos;
+      return true;
+    }
     case NodeClass:
     case NodeNegClass: {
       if (OutOfText()) return false;
@@ -345,12 +369,4 @@ bool PatternObject::WalkAround(const PatternNode* node, bool negative) {
   touchedCut = touchedCut || outerTouched;
   if (!negative) return walked;
   return !walked && !undecided;
-}
-
-// Whether there is no byte to read at textPos. At a cut the text goes on,
-// so what wanted the byte is marked as undecided.
-bool PatternObject::OutOfText() {
-  if (textPos != textEnd) return false;
-  if (textCut) touchedCut = true;
-  return true;
 }

@@ -48,6 +48,9 @@ struct PatternNode {
   short low;
   short high;
   unsigned char registers;  // RegisterUse bits: where the matcher must save registers
+  // A greedy repetition of a one-byte test whose rest can start with none of
+  // the bytes it takes: backing off into them cannot succeed (give_back.cpp).
+  bool keepsAll;
   // The group or operator that owns this node's sequence; null at top level.
   PatternNode* parent;
   PatternNode* next;  // owned

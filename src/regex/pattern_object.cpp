@@ -3,6 +3,7 @@
 // could not be allocated) and the object invalid.
 #include "regex/pattern_object.h"
 
+#include "regex/give_back.h"
 #include "regex/pattern_memory.h"
 #include "regex/register_use.h"
 #include "regex/tokenizer.h"
@@ -42,6 +43,7 @@ PatternObject::PatternObject()
       prefilter(),
       firstBytes(),
       prefilterEnabled(true),
+      keepAllEnabled(true),
       error(ErrNoPattern),
       stepLimit(0),
       steps(0),
@@ -109,6 +111,7 @@ bool PatternObject::CompilePattern(const char* pattern) {
   BuildPrefilter(root, &prefilter);
   readsRegisters = MarkRegisterUse(root);
   BuildFirstByteSet(root, ignoreCase != 0, &firstBytes);
+  MarkKeepsAll(root, ignoreCase != 0);
   FreePatternBlock(tokens);
   tokens = nullptr;
   error = CompileOk;

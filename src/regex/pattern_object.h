@@ -55,6 +55,11 @@ class PatternObject {
   // "\B" and "\c" look at the byte past it, and a negative look-around that
   // would need bytes past it fails.
   bool MatchText(const char* text, MatchGroups* groups);
+  // False when MatchText on this text would fail on the tests it begins
+  // with (the first item, the bytes every match needs, the first-byte set),
+  // before any node is walked; true when a walk would have to decide. Walks
+  // nothing and touches no register.
+  bool MayMatchText(const char* text);
   // Searches [textStart, textEnd) from start, which must lie in that range;
   // cut as MatchText cuts when longer than kMaxMatchedText.
   // anchoring: -1 the object's own setting, 0 unanchored, else anchored.
@@ -92,15 +97,31 @@ class PatternObject {
   // too), and every repetition walks its operand node by node. Results are
   // the same either way.
   void SetPrefilterEnabled(bool enabled) { prefilterEnabled = enabled; }
+  // For tests and benchmarks only: off, every greedy repetition backs off
+  // byte by byte even where the rest cannot start with a byte it took
+  // (give_back.h). Off too while the prefilter is off.
+  void SetKeepAllEnabled(bool enabled) { keepAllEnabled = enabled; }
 
  private:
   bool Fail(CompileError reason);
-  bool StopWalking();
+  bool StopWalking() {  // the step limit is used up, or the caller's check asked to stop
+    if (stepLimit && ++steps > stepLimit) return true;
+    if (!interruptCheck || --pollCountdown > 0) return false;
+    return PollInterrupt();
+  }
+  bool PollInterrupt();
   void ReleaseTree();
   bool Search(const char* start, const char* rangeStart, const char* rangeEnd, bool cut,
               MatchGroups* matchGroups, int anchoring);
   bool RunMatch(const char* start);
-  bool OutOfText();
+  bool MayStart(const char* start);
+  // Whether there is no byte to read at textPos. At a cut the text goes on,
+  // so what wanted the byte is marked as undecided.
+  bool OutOfText() {
+    if (textPos != textEnd) return false;
+    if (textCut) touchedCut = true;
+    return true;
+  }
   bool QuickCheck() const;
   const char* NextCandidate(const char* position) const;
   bool MatchSequence(const PatternNode* first);
@@ -129,6 +150,7 @@ class PatternObject {
   int RepeatByteTest(const PatternNode* node);
   bool BackOff(const PatternNode* node, const char* start, KeptIterations* kept);
   void ClearRegisters();
+  bool KeepsAll(const PatternNode* node) const;
   bool WalkOrUndo(const PatternNode* node);
   bool WalkUndoing(const PatternNode* node);
   bool WalkRest(const PatternNode* node);
@@ -163,6 +185,7 @@ class PatternObject {
   Prefilter prefilter;
   FirstByteSet firstBytes;
   bool prefilterEnabled;
+  bool keepAllEnabled;
   CompileError error;
   unsigned long stepLimit;
   unsigned long steps;

@@ -67,6 +67,43 @@ bool IsByteTest(const PatternNode* node, const CharSet** set, bool* member) {
   return false;
 }
 
+bool IsBlank(char byte) {
+  return byte == ' ' || byte == '\t';
+}
+
+// The end of the run of bytes from `at` that the one-byte test `node` takes,
+// as TestItem and MatchNode test them; null when the node is no such test.
+const char* ByteRunEnd(const PatternNode* node, bool ignoreCase, const char* at, const char* end) {
+  const CharSet* set;
+  bool member;
+  if (IsByteTest(node, &set, &member)) {
+    while (at != end && InSet(*set, static_cast<unsigned char>(*at)) == member) ++at;
+    return at;
+  }
+  if (node->kind != NodeItem) return nullptr;
+  int code = node->operand.value;
+  if (IsLiteralToken(code)) {
+    char wanted = static_cast<char>(code);
+    if (!ignoreCase) {
+      while (at != end && *at == wanted) ++at;
+      return at;
+    }
+    unsigned char folded = FoldByte(static_cast<unsigned char>(wanted));
+    while (at != end && FoldByte(static_cast<unsigned char>(*at)) == folded) ++at;
+    return at;
+  }
+  switch (code) {
+    case ItemAny: return end;
+    case ItemBlank:
+      while (at != end && IsBlank(*at)) ++at;
+      return at;
+    case ItemNotBlank:
+      while (at != end && !IsBlank(*at)) ++at;
+      return at;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 // The greedy walks of an operand that tests one byte, as one loop: the
@@ -76,11 +113,9 @@ bool IsByteTest(const PatternNode* node, const CharSet** set, bool* member) {
 // would come due within the walks (the walks one by one then meet it), or
 // the shortcuts are off for a comparison.
 int PatternObject::RepeatByteTest(const PatternNode* node) {
-  const CharSet* set;
-  bool member;
-  if (!prefilterEnabled || gaveUp || !IsByteTest(node->operand.child, &set, &member)) return -1;
-  const char* at = textPos;
-  while (at != textEnd && InSet(*set, static_cast<unsigned char>(*at)) == member) ++at;
+  if (!prefilterEnabled || gaveUp) return -1;
+  const char* at = ByteRunEnd(node->operand.child, ignoreCase != 0, textPos, textEnd);
+  if (!at) return -1;
   unsigned long walks = static_cast<unsigned long>(at - textPos) + 1;  // the last one fails
   if (stepLimit && walks > stepLimit - steps) return -1;
   if (interruptCheck && walks >= pollCountdown) return -1;
@@ -122,6 +157,13 @@ void PatternObject::KeepIterations(const PatternNode* node, KeptIterations* kept
   textPos = to;
 }
 
+// Whether the rest, having failed where the repetition stopped, fails at
+// every byte it took as well, so that stepping back through them would only
+// repeat the failure (give_back.h).
+bool PatternObject::KeepsAll(const PatternNode* node) const {
+  return node->keepsAll && keepAllEnabled && prefilterEnabled;
+}
+
 // Steps back from textPos towards start until the rest matches; succeeds at
 // start at the latest, leaving the decision to the nodes after it.
 bool PatternObject::BackOff(const PatternNode* node, const char* start, KeptIterations* kept) {
@@ -131,6 +173,10 @@ bool PatternObject::BackOff(const PatternNode* node, const char* start, KeptIter
     if (RestMatches(node)) break;
     if (gaveUp) return false;
     if (textPos <= start) break;
+    if (KeepsAll(node)) {
+      textPos = start;
+      break;
+    }
     --textPos;
   }
   KeepIterations(node, kept);
@@ -195,6 +241,11 @@ bool PatternObject::MatchAtLeast(const PatternNode* node) {
     if (RestMatches(node)) break;
     if (gaveUp) return false;
     if (textPos <= start) break;
+    if (KeepsAll(node)) {  // down at start, with none given back
+      textPos = start;
+      if (least > 0) return false;
+      break;
+    }
     --textPos;
   }
   KeepIterations(node, &kept);
@@ -223,7 +274,7 @@ bool PatternObject::MatchBetween(const PatternNode* node) {
       return !gaveUp;
     }
     --walks;
-    if (gaveUp || textPos <= start) {
+    if (gaveUp || textPos <= start || KeepsAll(node)) {
       textPos = start;
       return false;
     }

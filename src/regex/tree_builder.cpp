@@ -222,6 +222,7 @@ PatternNode* NewPatternNode(PatternNode* parent) {
   node->low = 0;
   node->high = -1;
   node->registers = 0;
+  node->keepsAll = false;
   node->parent = parent;
   node->next = nullptr;
   return node;

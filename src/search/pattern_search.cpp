@@ -212,6 +212,15 @@ void ReleasePatternObjects() {
   DestroySlots();
 }
 
+int PatternMayMatch(const char* line, const char* text, const char* prefix, const char* suffix) {
+  PatternSlot* slot = FindCachedSlot(prefix, text, suffix);
+  return !slot || slot->Object()->MayMatchText(line) ? 1 : 0;
+}
+
+bool PatternCompiled(const char* text, const char* prefix, const char* suffix) {
+  return FindCachedSlot(prefix, text, suffix) != nullptr;
+}
+
 int FindPattern(const char* line, const char* text, int* position, int group, char* groupBuffer,
                 const char* prefix, const char* suffix) {
   PatternSlot* slot = FindCachedSlot(prefix, text, suffix);

@@ -19,6 +19,15 @@ enum { kComposedPatternSize = 3 * 512 };
 int FindPattern(const char* line, const char* text, int* position, int group, char* groupBuffer,
                 const char* prefix, const char* suffix);
 
+// For the function column: 0 when prefix + text + suffix is compiled in a
+// slot and the engine's first tests reject the line (MayMatchText), so that
+// FindPattern would return 0 without a walk; 1 otherwise, and always 1 for a
+// pattern not compiled yet. Compiles nothing and shows nothing.
+int PatternMayMatch(const char* line, const char* text, const char* prefix, const char* suffix);
+// Whether prefix + text + suffix is compiled in a slot, which it only is
+// when it compiled without error.
+bool PatternCompiled(const char* text, const char* prefix, const char* suffix);
+
 // Compiled patterns are kept in a few slots keyed by the composed text, so the
 // three patterns a line may run (Ignore, Match, search) are not recompiled for
 // every line. Only successful compilations are kept: an invalid pattern is

@@ -21,8 +21,8 @@ bool CountPoll(void* context) {
 
 // Patterns that start once at a byte in their set and pass the prefilter, so
 // only the repetitions differ between the two runs.
-const char* const kPatterns[] = {"/^[a-z]*[0-9]+;/", "/^\\w*\\d*;/", "/^\\w+[^;]*;?x/",
-                                 "/^(\\w{2,})\\W*;/"};
+const char* const kPatterns[] = {"/^[a-z]*[0-9]+;/",  "/^\\w*\\d*;/",   "/^\\w+[^;]*;?x/",
+                                 "/^(\\w{2,})\\W*;/", "/^a*b+\\s*.*;/", "/^A*B?c*\\S{2,}x/i"};
 const std::string kText = "abcdefghij0123456789;x";
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The prefilter must change nothing but speed: every case runs with it on
 // and off, and the result and every register must agree. Cases come from
-// the fuzz corpus and from random patterns and texts (fixed seed).
+// the fuzz corpus and from random patterns and texts (fixed seed). The same
+// cases compare repetitions that keep all they took (give_back.h) with
+// repetitions that back off byte by byte.
 #include <gtest/gtest.h>
 
 #include <dirent.h>
@@ -27,15 +29,32 @@ std::string Outcome(PatternObject& object, const std::string& text, int anchorin
 
 void CompareCompiled(PatternObject& on, PatternObject& off, const std::string& text);
 
+int HasKeepAll(const PatternNode* node) {
+  int marked = 0;
+  for (; node; node = node->next) {
+    marked += node->keepsAll ? 1 : 0;
+    if (node->kind == NodeGroup || IsPostfixKind(node->kind))
+      marked += HasKeepAll(node->operand.child);
+  }
+  return marked;
+}
+
+int patternsKeepingAll = 0;  // how many compared patterns exercised the shortcut
+
 // Compares on and off for one pattern over some texts, several ways in.
 void Compare(const std::string& pattern, const std::vector<std::string>& texts) {
-  PatternObject on(pattern.c_str()), off(pattern.c_str());
+  PatternObject on(pattern.c_str()), off(pattern.c_str()), backingOff(pattern.c_str());
   if (!on.IsPatternValid()) return;
   on.SetStepLimit(kSteps);
   off.SetStepLimit(kSteps);
   off.SetPrefilterEnabled(false);
+  backingOff.SetStepLimit(kSteps);
+  backingOff.SetKeepAllEnabled(false);
   SCOPED_TRACE(pattern);
   for (const std::string& text : texts) CompareCompiled(on, off, text);
+  if (!HasKeepAll(on.Root())) return;
+  ++patternsKeepingAll;
+  for (const std::string& text : texts) CompareCompiled(on, backingOff, text);
 }
 
 void Compare(const std::string& pattern, const std::string& text) {
@@ -55,7 +74,11 @@ void CompareCompiled(PatternObject& on, PatternObject& off, const std::string& t
                     text);
   std::string line = text.c_str();
   MatchGroups a, b;
+  bool may = on.MayMatchText(line.c_str());
   bool foundOn = on.MatchText(line.c_str(), &a), foundOff = off.MatchText(line.c_str(), &b);
+  if (!may) {
+    EXPECT_FALSE(foundOn || foundOff) << "rejected first, yet matched: " << text;
+  }
   if (on.GaveUp() || off.GaveUp()) return;
   EXPECT_EQ(foundOn, foundOff) << text;
   if (foundOn && foundOff) {
@@ -115,14 +138,16 @@ TEST(Prefilter, OnAndOffAgreeOverTheFuzzCorpus) {
 
 TEST(Prefilter, OnAndOffAgreeOverRandomPatternsAndTexts) {
   static const char* const kPieces[] = {
-      "a",    "b",     "c",       "A",    "\\x90", "\xE0",   " ",   "ab",   "(",    ")",
-      "(a)",  "(b|c)", "|",       "*",    "+",     "?",      "*?",  "+?",   "??",   "{2}",
-      "{1,}", "{0,2}", "{,1}?",   "?=",   "?!",    "?#1",    "?~2", "[ab]", "[^a]", ".",
-      "^",    "$",     "\\b",     "\\B",  "\\c",   "\\w",    "\\s", "\\d",  "\\1",  "\\m",
-      "\\M",  "(a?)",  "((b?)c)", "(a|)", "(\\m)", "[^ab]+",
+      "a",      "b",    "c",     "A",      "\\x90", "\xE0", " ",       "ab",   "(",
+      ")",      "(a)",  "(b|c)", "|",      "*",     "+",    "?",       "*?",   "+?",
+      "??",     "{2}",  "{1,}",  "{0,2}",  "{,1}?", "?=",   "?!",      "?#1",  "?~2",
+      "[ab]",   "[^a]", ".",     "^",      "$",     "\\b",  "\\B",     "\\c",  "\\w",
+      "\\s",    "\\d",  "\\1",   "\\m",    "\\M",   "(a?)", "((b?)c)", "(a|)", "(\\m)",
+      "[^ab]+", "\\d+", ",",     "[a-c]*", "\\s*",  "\\(",  "\\w+",
   };
-  static const char kTextBytes[] = "abcABC \xE0\x90x1";
+  static const char kTextBytes[] = "abcABC \xE0\x90x1,(";
   std::mt19937 random(12345);
+  int before = patternsKeepingAll;
   for (int round = 0; round < 4000; ++round) {
     std::string body;
     for (int n = 1 + random() % 7; n > 0; --n)
@@ -132,6 +157,7 @@ TEST(Prefilter, OnAndOffAgreeOverRandomPatternsAndTexts) {
     for (int n = random() % 12; n > 0; --n) text += kTextBytes[random() % (sizeof kTextBytes - 1)];
     Compare(pattern, text);
   }
+  EXPECT_GT(patternsKeepingAll - before, 150);
 }
 
 TEST(Prefilter, IgnoreCaseFindsEitherCaseOfEveryLetter) {
@@ -209,4 +235,5 @@ TEST(Prefilter, OnAndOffAgreeForTheShippedRulesOnTheirSamples) {
     }
   }
   EXPECT_GT(patterns, 40);
+  EXPECT_GT(patternsKeepingAll, 10);
 }

@@ -448,6 +448,41 @@ TEST_F(LineScanTest, TwoInvalidPatternsGiveOneWarningNamingTheFirst) {
   EXPECT_EQ(Calls("Message").size(), 2u);
 }
 
+// Match rejects every line by its first byte, before Ignore would run: an
+// invalid Ignore is still compiled, and reported, on the first line.
+TEST_F(LineScanTest, InvalidIgnoreIsReportedWhenMatchRejectsEveryLine) {
+  SetLines({"a(", "b(", "c("});
+  for (const char* ignore : {"/(/", "/x/"}) {
+    SCOPED_TRACE(ignore);
+    ClearCalls();
+    SetRule(1, "/^z(\\w+)/", ignore);
+    settings.options.CFunc = 1;
+    Scan("(");
+    std::vector<support::Call> messages = Calls("Message");
+    bool invalid = ignore[1] == '(';
+    ASSERT_EQ(messages.size(), invalid ? 1u : 0u);
+    EXPECT_EQ(Entries().size(), 3u);
+    if (invalid) {
+      EXPECT_EQ(messages[0].Items(),
+                (std::vector<std::string>{Msg(MsgError), Msg(MsgBadPattern), "/(/", Msg(MsgOk)}));
+    }
+  }
+}
+
+// Lines that Match rejects at once and lines it must walk, with an Ignore
+// that would hold on some of both: the names are those of the lines that
+// Match takes and Ignore leaves.
+TEST_F(LineScanTest, FunctionNamesWhenMatchRejectsSomeLinesFirst) {
+  SetLines({"int f(x)", "  f(1);", "int g(y)", "if (x)", "  if (y) h(2);", "int if_(z)"});
+  SetRule(1, "/^\\w+\\s+(\\w+)\\(/", "/if/");
+  settings.options.CFunc = 1;
+  Scan("(");
+  EXPECT_EQ(Entries(),
+            (std::vector<std::string>{"f" + kBar + "int f(x)", "f" + kBar + "f(1);",
+                                      "g" + kBar + "int g(y)", "g" + kBar + "if (x)",
+                                      "g" + kBar + "if (y) h(2);", "g" + kBar + "int if_(z)"}));
+}
+
 TEST_F(LineScanTest, InvalidSearchPatternIsNamedWithItsEnvelope) {
   SetLines({"a"});
   settings.options.RegExp = 1;
