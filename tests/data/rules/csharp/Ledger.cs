@@ -187,3 +187,28 @@ sealed class LedgerLock : IDisposable
 
     public void Dispose() => Release(handle);
 }
+
+sealed class EntryList : IList<Entry>, ICollection
+{
+    private const string CachePath = "entries.cache";
+    private readonly List<Entry> items = new List<Entry>();
+    private readonly Entry first =
+        File.Exists (CachePath) ? ReadFirst (CachePath) : Entry.Empty;
+
+    void ICollection.CopyTo(Array array, int index)
+    {
+        ((ICollection)items).CopyTo(array, index);
+    }
+
+    void IList<Entry>.RemoveAt(int index) => items.RemoveAt(index);
+
+    System.Collections.IEnumerator System.Collections.IEnumerable.GetEnumerator ()
+    {
+        return items.GetEnumerator();
+    }
+
+    private static Entry ReadFirst(string path)
+    {
+        return Entry.Parse(File.ReadAllText(path));
+    }
+}
