@@ -1,11 +1,14 @@
 // The results menu: one entry per found line, with an optional right-aligned
 // line-number column and an optional function-name column, each closed by the
 // byte 0xB3 (the OEM single vertical line), then the trimmed line. Choosing an
-// entry moves the cursor to the start of its match.
+// entry moves the cursor to the start of its match. A list longer than
+// kResultsPageSize is shown a page at a time (result_pages.h).
 // Covered by tests/search/results_menu_test.cpp.
 #pragma once
 
 #include "search/result_list.h"
+
+#include <stddef.h>
 
 struct Options;
 
@@ -27,6 +30,11 @@ void WidenColumns(ResultColumns* columns, const SearchResult& result, bool lines
 // The text of one menu entry, cut to kMenuTextSize - 1 characters.
 void FormatResultEntry(char* entry, const SearchResult& result, const ResultColumns& columns,
                        bool lines, bool functions);
+
+// The bottom line of the results menu: the number of results, and which of
+// them are shown when `shown` from index `first` are not all `total`.
+void FormatResultsBottom(char* bottom, size_t size, unsigned total, unsigned first,
+                         unsigned shown);
 
 // Shows the results of a search for `searchText` (as typed), or the
 // nothing-found warning when there are none and ZeroWarn is on, jumps to the

@@ -38,5 +38,8 @@ enum MessageId {
   MsgRuleNameTooLong,    // 31
   MsgRuleNotDeleted,     // 32 the next line names the set
   MsgRuleNotSaved,       // 33 the next line names the set
+  MsgResultsPage,        // 34 "%d (%d-%d)": results in all, the first and last shown
+  MsgPagePrevious,       // 35 "%d-%d": the results of the previous page
+  MsgPageNext,           // 36 "%d-%d": the results of the next page
   MsgCount
 };
