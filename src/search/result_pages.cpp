@@ -22,8 +22,7 @@ ResultPage PageHolding(unsigned total, unsigned index) {
 ResultPage MovedPage(const ResultPage& page, unsigned total, PageMove move) {
   switch (move) {
     case kPageFirst: return PageHolding(total, 0);
-    case kPagePrevious:
-      return page.before ? PageHolding(total, page.first - 1) : page;
+    case kPagePrevious: return page.before ? PageHolding(total, page.first - 1) : page;
     case kPageNext: return page.after ? PageHolding(total, page.first + page.count) : page;
     case kPageLast: return PageHolding(total, total ? total - 1 : 0);
     case kPageStay: break;

@@ -179,8 +179,9 @@ int PageBreakKeys(const ResultPage& page, int (&keys)[kPageKeyCount + 1],
 // The entry leading to the pages before (`previous`) or after `page`.
 void PutPageEntry(FarMenuItem* entry, const ResultPage& page, unsigned total, bool previous) {
   ResultPage next = MovedPage(page, total, previous ? kPagePrevious : kPageNext);
-  FormatWithNumbers(entry->Text, sizeof entry->Text, GetMsg(previous ? MsgPagePrevious : MsgPageNext),
-                    int(next.first + 1), int(next.first + next.count), 0);
+  FormatWithNumbers(entry->Text, sizeof entry->Text,
+                    GetMsg(previous ? MsgPagePrevious : MsgPageNext), int(next.first + 1),
+                    int(next.first + next.count), 0);
 }
 
 // Fills the entries of `page`, the one of `selected` marked; returns their number.
@@ -188,7 +189,8 @@ int FillPage(FarMenuItem* entries, ResultList* list, const ResultPage& page,
              const EntryLayout& layout, int selected) {
   unsigned total = list->Count(), at = 0;
   if (page.before) PutPageEntry(&entries[at++], page, total, true);
-  for (unsigned i = 0; i < page.count; ++i) PutEntry(entries[at++].Text, *list->Get(page.first + i), layout);
+  for (unsigned i = 0; i < page.count; ++i)
+    PutEntry(entries[at++].Text, *list->Get(page.first + i), layout);
   if (page.after) PutPageEntry(&entries[at++], page, total, false);
   for (unsigned i = 0; i < at; ++i) {
     entries[i].Selected = int(i) == selected;

@@ -33,8 +33,7 @@ void FormatResultEntry(char* entry, const SearchResult& result, const ResultColu
 
 // The bottom line of the results menu: the number of results, and which of
 // them are shown when `shown` from index `first` are not all `total`.
-void FormatResultsBottom(char* bottom, size_t size, unsigned total, unsigned first,
-                         unsigned shown);
+void FormatResultsBottom(char* bottom, size_t size, unsigned total, unsigned first, unsigned shown);
 
 // Shows the results of a search for `searchText` (as typed), or the
 // nothing-found warning when there are none and ZeroWarn is on, jumps to the
