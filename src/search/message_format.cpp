@@ -27,3 +27,11 @@ void FormatWithNumber(char* dest, size_t size, const char* format, int number) {
   wsprintfA(scratch, format, number);
   CopyCut(dest, scratch, size);
 }
+
+void FormatWithNumbers(char* dest, size_t size, const char* format, int first, int second,
+                       int third) {
+  if (size == 0) return;
+  char scratch[kFormatScratchSize];
+  wsprintfA(scratch, format, first, second, third);
+  CopyCut(dest, scratch, size);
+}

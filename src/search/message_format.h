@@ -13,3 +13,6 @@ enum { kFormatScratchSize = 1024 };
 void FormatWithText(char* dest, size_t size, const char* format, const char* text);
 // `format` holds one "%d".
 void FormatWithNumber(char* dest, size_t size, const char* format, int number);
+// `format` holds up to three "%d", filled in order.
+void FormatWithNumbers(char* dest, size_t size, const char* format, int first, int second,
+                       int third);

@@ -5,6 +5,7 @@
 #include "search/results_menu.h"
 
 #include "search/message_format.h"
+#include "search/result_pages.h"
 #include "settings/options.h"
 #include "shell/editor_access.h"
 #include "shell/host_info.h"
@@ -151,23 +152,108 @@ void ShowNothingFound(const char* title, const char* bottom) {
   HostInfo.Message(HostInfo.ModuleNumber, FMSG_WARNING, nullptr, items, 3, 1);
 }
 
-void ShowMenu(ResultList* list, const char* title, const char* bottom, const ResultColumns& columns,
-              const Options& options) {
-  unsigned count = list->Count();
-  if (count > SIZE_MAX / sizeof(FarMenuItem) || count > 0x7FFFFFFF) return;
+// The page keys, as break keys of the menu of one page, and where each leads.
+struct PageKey {
+  int key;
+  PageMove move;
+};
+const PageKey kPageKeys[] = {
+    {VK_PRIOR | (PKF_CONTROL << 16), kPagePrevious},
+    {VK_NEXT | (PKF_CONTROL << 16), kPageNext},
+    {VK_HOME | (PKF_CONTROL << 16), kPageFirst},
+    {VK_END | (PKF_CONTROL << 16), kPageLast},
+};
+enum { kPageKeyCount = sizeof kPageKeys / sizeof kPageKeys[0] };
+
+// The break keys that lead somewhere from `page`, 0-terminated, with the move
+// of each; returns their number.
+int PageBreakKeys(const ResultPage& page, int (&keys)[kPageKeyCount + 1],
+                  PageMove (&moves)[kPageKeyCount]) {
+  int n = 0;
+  for (const PageKey& pageKey : kPageKeys) {
+    bool back = pageKey.move == kPagePrevious || pageKey.move == kPageFirst;
+    if (back ? !page.before : !page.after) continue;
+    keys[n] = pageKey.key;
+    moves[n++] = pageKey.move;
+  }
+  keys[n] = 0;
+  return n;
+}
+
+// The entry leading to the pages before (`previous`) or after `page`.
+void PutPageEntry(FarMenuItem* entry, const ResultPage& page, unsigned total, bool previous) {
+  ResultPage next = MovedPage(page, total, previous ? kPagePrevious : kPageNext);
+  FormatWithNumbers(entry->Text, sizeof entry->Text,
+                    GetMsg(previous ? MsgPagePrevious : MsgPageNext), int(next.first + 1),
+                    int(next.first + next.count), 0);
+}
+
+// Fills the entries of `page`, the one of `selected` marked; returns their number.
+int FillPage(FarMenuItem* entries, ResultList* list, const ResultPage& page,
+             const EntryLayout& layout, int selected) {
+  unsigned total = list->Count(), at = 0;
+  if (page.before) PutPageEntry(&entries[at++], page, total, true);
+  for (unsigned i = 0; i < page.count; ++i)
+    PutEntry(entries[at++].Text, *list->Get(page.first + i), layout);
+  if (page.after) PutPageEntry(&entries[at++], page, total, false);
+  for (unsigned i = 0; i < at; ++i) {
+    entries[i].Selected = int(i) == selected;
+    entries[i].Checked = entries[i].Separator = 0;
+  }
+  return int(at);
+}
+
+// Shows `page`, starting on entry `selected`; returns the chosen entry (-1
+// for Esc) and in *move where a page key or entry leads.
+int ShowPage(FarMenuItem* entries, ResultList* list, const ResultPage& page, const char* title,
+             const EntryLayout& layout, int selected, int stoppedLine, PageMove* move) {
+  int count = FillPage(entries, list, page, layout, selected);
+  char bottom[kResultsTitleSize];
+  FormatResultsBottom(bottom, sizeof bottom, list->Count(), page.first, page.count,
+                      stoppedLine);
+  int keys[kPageKeyCount + 1];
+  PageMove moves[kPageKeyCount];
+  bool paged = page.before || page.after;
+  if (paged) PageBreakKeys(page, keys, moves);
+  int breakCode = -1;
+  // One page of everything is the menu as it always was: no page keys.
+  int chosen = HostInfo.Menu(HostInfo.ModuleNumber, -1, -1, 0, FMENU_SHOWAMPERSAND | FMENU_WRAPMODE,
+                             title, bottom, nullptr, paged ? keys : nullptr,
+                             paged ? &breakCode : nullptr, entries, count);
+  if (chosen < 0 || chosen >= count) return -1;
+  *move = breakCode >= 0 && breakCode < kPageKeyCount ? moves[breakCode] : page.EntryMove(chosen);
+  return chosen;
+}
+
+void ShowMenu(ResultList* list, const char* title, const ResultColumns& columns,
+              const Options& options, int stoppedLine) {
+  unsigned total = list->Count();
+  ResultPage page = PageHolding(total, 0);
+  // Room for the largest page and its two page entries.
+  unsigned room = page.count + 2;
+  if (room > SIZE_MAX / sizeof(FarMenuItem) || room > 0x7FFFFFFF) return;
   FarMenuItem* entries =
-      static_cast<FarMenuItem*>(GlobalAlloc(GMEM_FIXED, count * sizeof(FarMenuItem)));
+      static_cast<FarMenuItem*>(GlobalAlloc(GMEM_FIXED, room * sizeof(FarMenuItem)));
   if (!entries) return;
   const EntryLayout layout = LayoutFor(columns, options.Lines != 0, options.CFunc != 0);
-  for (unsigned i = 0; i < count; ++i) {
-    PutEntry(entries[i].Text, *list->Get(i), layout);
-    entries[i].Selected = entries[i].Checked = entries[i].Separator = 0;
-  }
-  int chosen = HostInfo.Menu(HostInfo.ModuleNumber, -1, -1, 0, FMENU_SHOWAMPERSAND | FMENU_WRAPMODE,
-                             title, bottom, nullptr, nullptr, nullptr, entries, int(count));
-  if (chosen >= 0 && unsigned(chosen) < count) {
-    const SearchResult* result = list->Get(unsigned(chosen));
-    SetEditorCursor(result->line, result->position, -1, -1);
+  int selected = 0;
+  for (;;) {
+    PageMove move = kPageStay;
+    int chosen = ShowPage(entries, list, page, title, layout, selected, stoppedLine, &move);
+    if (chosen < 0) break;
+    if (move == kPageStay) {
+      const SearchResult* result = list->Get(page.EntryResult(chosen));
+      SetEditorCursor(result->line, result->position, -1, -1);
+      break;
+    }
+    ResultPage next = MovedPage(page, total, move);
+    // Back to the results just left: the last of an earlier page, the first
+    // of a later one; a key that leads nowhere keeps the cursor.
+    if (next.first == page.first)
+      selected = chosen;
+    else
+      selected = next.first < page.first ? next.LastResultEntry() : next.FirstResultEntry();
+    page = next;
   }
   GlobalFree(entries);
 }
@@ -188,13 +274,18 @@ void FormatResultEntry(char* entry, const SearchResult& result, const ResultColu
   PutEntry(entry, result, LayoutFor(columns, lines, functions));
 }
 
-void FormatResultsBottom(char* bottom, size_t size, unsigned count, int stoppedLine) {
+void FormatResultsBottom(char* bottom, size_t size, unsigned total, unsigned first,
+                         unsigned shown, int stoppedLine) {
   if (size == 0) return;
-  if (stoppedLine >= 0 && count == 0) {
+  if (stoppedLine >= 0 && total == 0) {
     FormatWithNumber(bottom, size, GetMsg(MsgStoppedEmpty), stoppedLine + 1);
     return;
   }
-  FormatWithNumber(bottom, size, GetMsg(MsgResultsCount), int(count));
+  if (first == 0 && shown == total)
+    FormatWithNumber(bottom, size, GetMsg(MsgResultsCount), int(total));
+  else
+    FormatWithNumbers(bottom, size, GetMsg(MsgResultsPage), int(total), int(first + 1),
+                      int(first + shown));
   if (stoppedLine < 0) return;
   size_t used = strlen(bottom);
   FormatWithNumber(bottom + used, size - used, GetMsg(MsgResultsStopped), stoppedLine + 1);
@@ -203,13 +294,15 @@ void FormatResultsBottom(char* bottom, size_t size, unsigned count, int stoppedL
 void PresentResults(ResultList* list, const char* searchText, const ResultColumns& columns,
                     const Options& options, int stoppedLine) {
   char title[kResultsTitleSize];
-  char bottom[kResultsTitleSize];
   FormatWithText(title, sizeof title, GetMsg(MsgResultsTitle), searchText);
-  FormatResultsBottom(bottom, sizeof bottom, list->Count(), stoppedLine);
   if (list->Count() == 0) {
-    if (options.ZeroWarn) ShowNothingFound(title, bottom);
+    if (options.ZeroWarn) {
+      char bottom[kResultsTitleSize];
+      FormatResultsBottom(bottom, sizeof bottom, 0, 0, 0, stoppedLine);
+      ShowNothingFound(title, bottom);
+    }
   } else {
-    ShowMenu(list, title, bottom, columns, options);
+    ShowMenu(list, title, columns, options, stoppedLine);
   }
   list->Destroy(2);
 }

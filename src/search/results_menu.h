@@ -1,11 +1,14 @@
 // The results menu: one entry per found line, with an optional right-aligned
 // line-number column and an optional function-name column, each closed by the
 // byte 0xB3 (the OEM single vertical line), then the trimmed line. Choosing an
-// entry moves the cursor to the start of its match.
+// entry moves the cursor to the start of its match. A list longer than
+// kResultsPageSize is shown a page at a time (result_pages.h).
 // Covered by tests/search/results_menu_test.cpp.
 #pragma once
 
 #include "search/result_list.h"
+
+#include <stddef.h>
 
 struct Options;
 
@@ -31,10 +34,12 @@ void FormatResultEntry(char* entry, const SearchResult& result, const ResultColu
 // `stoppedLine` of a scan that ran to the end of its range.
 enum { kScanNotStopped = -1 };
 
-// The menu's bottom line (`size` bytes): the number of results, and for a
+// The menu's bottom line (`size` bytes): the number of results, which of them
+// are shown when `shown` from index `first` are not all `total`, and for a
 // scan stopped with Esc the line it stopped at, `stoppedLine` + 1; a stopped
 // scan that found nothing says so instead of giving a count.
-void FormatResultsBottom(char* bottom, size_t size, unsigned count, int stoppedLine);
+void FormatResultsBottom(char* bottom, size_t size, unsigned total, unsigned first, unsigned shown,
+                         int stoppedLine);
 
 // Shows the results of a search for `searchText` (as typed), or the
 // nothing-found warning when there are none and ZeroWarn is on, jumps to the

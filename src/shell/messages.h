@@ -44,5 +44,8 @@ enum MessageId {
   MsgRuleTextCutHint,    // 37
   MsgResultsStopped,     // 38 "%d": after MsgResultsCount, the line a stopped scan ended at
   MsgStoppedEmpty,       // 39 "%d": the line a stopped scan that found nothing ended at
+  MsgResultsPage,        // 40 "%d (%d-%d)": results in all, the first and last shown
+  MsgPagePrevious,       // 41 "%d-%d": the results of the previous page
+  MsgPageNext,           // 42 "%d-%d": the results of the next page
   MsgCount
 };

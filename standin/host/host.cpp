@@ -279,6 +279,9 @@ std::string Host::ScreenText() const {
 bool Host::ScriptEndedInModal() const {
   return state_->endedInModal;
 }
+int Host::FrozenMenuItems() const {
+  return state_->frozenMenuItems;
+}
 const std::vector<std::string>& Host::Snaps() const {
   return state_->snaps;
 }

@@ -142,6 +142,9 @@ class Host {
   void ClearTrace();
   std::string ScreenText() const;  // the grid as UTF-8 lines, each ending in '\n'
   bool ScriptEndedInModal() const;
+  // The item count of a menu the module asked for that would freeze the real
+  // host (the Menu call returned -1 without showing it), or 0.
+  int FrozenMenuItems() const;
   // The screen (as ScreenText gives it) at every "Snap" of the script so far.
   const std::vector<std::string>& Snaps() const;
   // Redraws the editor over the whole screen, as the host does when a module

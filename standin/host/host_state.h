@@ -35,6 +35,7 @@ struct HostState {
   std::vector<ScriptKey> script;
   size_t scriptNext = 0;
   bool endedInModal = false;
+  int frozenMenuItems = 0;  // items of a menu refused as too large for the real host
   // Interactive use: blocks for the next key from the terminal; false ends input.
   std::function<bool(ScriptKey*)> keySource;
   // Interactive use: shows the screen before the host waits for a key.

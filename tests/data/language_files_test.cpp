@@ -1,5 +1,5 @@
 // Every shipped .lng file: the message count of MessageId, the placeholders of
-// the four format messages and no others, texts that fit where the module
+// the format messages and no others, texts that fit where the module
 // shows them, and the same hotkey discipline in every language. The parser
 // here reads messages as the host does (a line that starts with a quote,
 // after trimming blanks, is the next message).
@@ -83,6 +83,13 @@ const std::map<int, std::vector<std::string>> kFormatMessages = {
     {MsgResultsCount, {"%d"}},     // count
     {MsgResultsStopped, {"%d"}},   // line number
     {MsgStoppedEmpty, {"%d"}},     // line number
+    {MsgProgressPercent, {"%d"}},
+    {MsgProgressFound, {"%d"}},
+    {MsgResultsTitle, {"%s"}},
+    {MsgResultsCount, {"%d"}},
+    {MsgResultsPage, {"%d", "%d", "%d"}},
+    {MsgPagePrevious, {"%d", "%d"}},
+    {MsgPageNext, {"%d", "%d"}},
 };
 
 // The text as the host draws it: an '&' marks the next character as the
@@ -179,6 +186,9 @@ const Room kRooms[] = {
     {MsgRuleTextCutHint, kScreenLine},
     {MsgResultsStopped, kResultsStoppedRoom},
     {MsgStoppedEmpty, kScreenLine},
+    {MsgResultsPage, kScreenLine},
+    {MsgPagePrevious, kScreenLine},
+    {MsgPageNext, kScreenLine},
 };
 
 // The items of each dialog whose texts may carry a hotkey; the host moves to

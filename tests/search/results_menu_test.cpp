@@ -9,6 +9,7 @@
 #include <string>
 
 #include "search/message_format.h"
+#include "search/result_pages.h"
 #include "settings/options.h"
 #include "shell/messages.h"
 #include "support/module_host.h"
@@ -33,7 +34,41 @@ std::string Entry(const SearchResult& result, int lineWidth, unsigned functionWi
 
 const std::string kBar = "\xB3";
 
-class ResultsMenu : public support::ModuleTest {};
+class ResultsMenu : public support::ModuleTest {
+ protected:
+  // Presents `count` results, result i on line i at position 2, after `keys`;
+  // returns the Menu calls.
+  std::vector<support::Call> Present(unsigned count, const std::string& keys) {
+    std::vector<std::string> lines(count, "a needle");
+    SetLines(lines);
+    ResultList list(10, 5);
+    for (unsigned i = 0; i < count; ++i) AddSearchResult(&list, int(i), 2, "a needle", "");
+    host().QueueKeys(keys);
+    PresentResults(&list, "needle", ResultColumns{1, 0}, settings.options, kScanNotStopped);
+    EXPECT_EQ(list.Count(), 0u);
+    return Calls("Menu");
+  }
+  std::string PageBottom(unsigned total, unsigned first, unsigned last) const {
+    char bottom[kResultsTitleSize];
+    FormatWithNumbers(bottom, sizeof bottom, Msg(MsgResultsPage).c_str(), int(total), int(first),
+                      int(last));
+    return bottom;
+  }
+  std::vector<std::string> Bottoms(const std::vector<support::Call>& menus) const {
+    std::vector<std::string> bottoms;
+    for (const support::Call& menu : menus) bottoms.push_back(menu.Text("bottom"));
+    return bottoms;
+  }
+  std::vector<std::string> BreakKeys(const support::Call& menu) const {
+    std::vector<std::string> keys;
+    const support::TraceValue* list = menu.Field("breakKeys");
+    if (list)
+      for (const support::TraceValue& key : list->list) keys.push_back(key.text);
+    return keys;
+  }
+};
+
+const unsigned K = kResultsPageSize;
 
 }  // namespace
 
@@ -167,14 +202,14 @@ TEST(MessageFormat, LongArgumentsAreCutToTheBuffer) {
 // short buffer cuts it.
 TEST_F(ResultsMenu, BottomLineSaysWhereAStoppedScanEnded) {
   char bottom[kResultsTitleSize];
-  FormatResultsBottom(bottom, sizeof bottom, 7, kScanNotStopped);
+  FormatResultsBottom(bottom, sizeof bottom, 7, 0, 7, kScanNotStopped);
   EXPECT_EQ(std::string(bottom), Msg(MsgResultsCount, 7));
-  FormatResultsBottom(bottom, sizeof bottom, 7, 99);
+  FormatResultsBottom(bottom, sizeof bottom, 7, 0, 7, 99);
   EXPECT_EQ(std::string(bottom), Msg(MsgResultsCount, 7) + Msg(MsgResultsStopped, 100));
-  FormatResultsBottom(bottom, sizeof bottom, 0, 0);
+  FormatResultsBottom(bottom, sizeof bottom, 0, 0, 0, 0);
   EXPECT_EQ(std::string(bottom), Msg(MsgStoppedEmpty, 1));
   char shortLine[20];
-  FormatResultsBottom(shortLine, sizeof shortLine, 7, 99);
+  FormatResultsBottom(shortLine, sizeof shortLine, 7, 0, 7, 99);
   EXPECT_EQ(std::string(shortLine),
             (Msg(MsgResultsCount, 7) + Msg(MsgResultsStopped, 100)).substr(0, 19));
 }
@@ -224,4 +259,59 @@ TEST_F(ResultsMenu, EscLeavesTheCursorWhereItWas) {
   PresentResults(&list, "alpha", ResultColumns{1, 0}, settings.options, kScanNotStopped);
   EXPECT_EQ(editor().CurLine(), 1);
   EXPECT_EQ(editor().CurPos(), 2);
+}
+
+TEST_F(ResultsMenu, AFullPageIsStillOneMenuWithoutPageKeys) {
+  std::vector<support::Call> menus = Present(K, "End Enter");
+  ASSERT_EQ(menus.size(), 1u);
+  EXPECT_EQ(menus[0].Text("bottom"), Msg(MsgResultsCount, int(K)));
+  EXPECT_EQ(menus[0].Field("breakKeys")->kind, support::TraceValue::Null);
+  EXPECT_EQ(menus[0].Items().size(), size_t(K));
+  EXPECT_EQ(editor().CurLine(), int(K) - 1);
+}
+
+TEST_F(ResultsMenu, PageEntriesLeadOnAndBack) {
+  // Page 1, its last entry to page 2, its first entry back onto result K.
+  std::vector<support::Call> menus = Present(2 * K + 1, "End Enter Home Enter Enter");
+  ASSERT_EQ(menus.size(), 3u);
+  EXPECT_EQ(Bottoms(menus), (std::vector<std::string>{PageBottom(2 * K + 1, 1, K),
+                                                      PageBottom(2 * K + 1, K + 1, 2 * K),
+                                                      PageBottom(2 * K + 1, 1, K)}));
+  std::vector<std::string> first = menus[0].Items(), second = menus[1].Items();
+  ASSERT_EQ(first.size(), size_t(K + 1));
+  ASSERT_EQ(second.size(), size_t(K + 2));
+  EXPECT_EQ(first[0], "a needle");
+  EXPECT_NE(first[K].find(std::to_string(K + 1) + "-" + std::to_string(2 * K)), std::string::npos);
+  EXPECT_NE(second[0].find("1-" + std::to_string(K)), std::string::npos);
+  EXPECT_EQ(menus[1].Int("start"), 1);           // the first result of the page after
+  EXPECT_EQ(menus[2].Int("start"), int(K) - 1);  // the last result of the page before
+  EXPECT_EQ(editor().CurLine(), int(K) - 1);
+  EXPECT_EQ(editor().CurPos(), 2);
+}
+
+TEST_F(ResultsMenu, PageKeysReachTheLastResult) {
+  const unsigned total = 2 * K + 1;
+  std::vector<support::Call> menus =
+      Present(total, "CtrlPgUp CtrlPgDn CtrlPgDn CtrlHome CtrlEnd End Enter");
+  // Only the keys that lead somewhere are break keys: Ctrl+PgUp on the first
+  // page stays the menu's own key.
+  ASSERT_EQ(menus.size(), 5u);
+  EXPECT_EQ(Bottoms(menus),
+            (std::vector<std::string>{PageBottom(total, 1, K), PageBottom(total, K + 1, 2 * K),
+                                      PageBottom(total, total, total), PageBottom(total, 1, K),
+                                      PageBottom(total, total, total)}));
+  EXPECT_EQ(BreakKeys(menus[0]), (std::vector<std::string>{"CtrlPgDn", "CtrlEnd"}));
+  EXPECT_EQ(BreakKeys(menus[1]),
+            (std::vector<std::string>{"CtrlPgUp", "CtrlPgDn", "CtrlHome", "CtrlEnd"}));
+  EXPECT_EQ(BreakKeys(menus[2]), (std::vector<std::string>{"CtrlPgUp", "CtrlHome"}));
+  EXPECT_EQ(menus[2].Items().size(), 2u);  // the page before and the one result
+  EXPECT_EQ(editor().CurLine(), int(total) - 1);
+  EXPECT_EQ(editor().CurPos(), 2);
+}
+
+TEST_F(ResultsMenu, EscOnALaterPageLeavesTheCursor) {
+  std::vector<support::Call> menus = Present(K + 5, "CtrlPgDn Esc");
+  ASSERT_EQ(menus.size(), 2u);
+  EXPECT_EQ(editor().CurLine(), 0);
+  EXPECT_EQ(editor().CurPos(), 0);
 }

@@ -41,7 +41,9 @@ const char* Usage() {
          "  --module PATH        the module to load (default: the one beside the program)\n"
          "Scripted runs print \"--- snap N\" and the screen at each Snap, then \"--- screen\",\n"
          "the final screen and \"cursor LINE POS TOP LEFT\"; exit 1 when the script ends\n"
-         "while a dialog, menu or message waits, 2 on a usage or load error.\n";
+         "while a dialog, menu or message waits, 2 on a usage or load error, 3 when the\n"
+         "module asked for a menu too large for the real host (over 20,000 items: it\n"
+         "would freeze for seconds to minutes; the menu is not shown).\n";
 }
 
 namespace {

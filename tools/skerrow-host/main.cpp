@@ -129,6 +129,11 @@ int main(int argc, char** argv) {
   session.Unload();
 
   int status = h.ScriptEndedInModal() ? 1 : 0;
+  if (h.FrozenMenuItems()) {
+    fprintf(stderr, "skerrow-host: a menu of %d items would freeze the real host for minutes\n",
+            h.FrozenMenuItems());
+    status = 3;
+  }
   if (!line.traceFile.empty() && !WriteTrace(line.traceFile, h.Trace(), &error))
     status = Fail(error);
   if (!line.registryFile.empty() && !SaveRegistryFile(line.registryFile, &error))

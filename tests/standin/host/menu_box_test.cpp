@@ -1,5 +1,5 @@
 // The Menu service: start selection, movement with and without wrap, break
-// keys with exact modifiers, hotkeys and the scroll bar.
+// keys with exact modifiers, hotkeys, the scroll bar and the size limit.
 #include "host_fixture.h"
 #include "host/screen.h"
 
@@ -141,6 +141,19 @@ TEST_F(Menu, NoItemsOrANullArrayNeverCrash) {
   EXPECT_EQ(-1, code);
   Keys("Enter");
   EXPECT_EQ(-1, info().Menu(0, -1, -1, 0, 0, "T", nullptr, nullptr, nullptr, nullptr, nullptr, 0));
+}
+
+TEST_F(Menu, AMenuTooLargeForTheRealHostIsRefusedAsAFreeze) {
+  // 20,000 items still come up (the real host needs over a second for them);
+  // one more is refused: the real host would hang for a long time.
+  EXPECT_EQ(19999, Run("End Enter", Items(20000)));
+  EXPECT_EQ(0, h().FrozenMenuItems());
+  int code = 5;
+  EXPECT_EQ(-1, Run("Enter", Items(20001), 0, nullptr, &code));
+  EXPECT_EQ(-1, code);
+  EXPECT_EQ(20001, h().FrozenMenuItems());
+  EXPECT_NE(std::string::npos, LastTrace().find("\"error\":\"the real host freezes"));
+  EXPECT_EQ(1, h().PendingScriptKeys());  // the key is still waiting: no menu read it
 }
 
 }  // namespace
