@@ -151,6 +151,7 @@ TEST_F(LineScanTest, EscWaitingAtTheFirstTickExaminesNoLine) {
 // A stopped scan keeps what it found and says where it stopped; a whole scan
 // gives the count alone.
 TEST_F(LineScanTest, EscAtATickKeepsTheResultsAndNamesTheLine) {
+  if (!fault::Available()) GTEST_SKIP() << "a key timed by console polls needs the stand-in";
   SetLines(Lines(1100, "needle"));
   host().QueueKeys("Esc@2");  // typed at the second tick's poll
   Scan("needle");
