@@ -148,8 +148,8 @@ TEST(ResultEntry, AMatchAtTheEndOrPastTheStoredCopy) {
   result.textStart = 1000;
   result.position = 1004;
   EXPECT_EQ(Entry(result, 1, 0, false, false), "...xxxxneedle yyy");
-  const std::string far = std::string(100, 'x') + "needle";
-  result = Result(0, far.c_str(), "");
+  const std::string farText = std::string(100, 'x') + "needle";
+  result = Result(0, farText.c_str(), "");
   result.textStart = 1000;
   result.position = 1100;
   EXPECT_EQ(Entry(result, 1, 0, false, false), "..." + std::string(8, 'x') + "needle");
