@@ -386,6 +386,7 @@ def pascal_routine_named(name):
 TEXT_VIEWS = {'SQL': sql_short_bodies, 'Pascal': pascal_blank_comments}
 
 TYPE_PARAMETERS = re.compile(rb'(?<=\w)<[^<>]*>$')
+SCOPE_TYPE_PARAMETERS = re.compile(rb'(?<=\w)<[^<>]*>(?=::)')
 
 SEPARATORS = re.compile(rb'::|\.|:|#|->')
 # ctags makes up names for anonymous functions; no rule could show them, and the
@@ -524,6 +525,7 @@ def agree_one(rule_name, oracle_name):
     rule_name, oracle_name = rule_name.replace(b' ', b''), oracle_name.replace(b' ', b'')
     if unquote(rule_name) == oracle_name:
         return True
+    rule_name = SCOPE_TYPE_PARAMETERS.sub(b'', rule_name)  # "RepeatedField<Element>::Add", ctags "...Field::Add"
     if not rule_name.endswith(b'...'):
         rule_name = TYPE_PARAMETERS.sub(b'', rule_name)
     if rule_name == oracle_name or check_rules.shorten(oracle_name) == rule_name:
