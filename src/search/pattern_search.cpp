@@ -170,8 +170,9 @@ PatternSlot* CompileIntoSlot(const ComposedPattern& pattern, bool* compiled) {
 void ShowBadPattern(const char* composed) {
   const char* items[] = {GetMsg(MsgError), GetMsg(MsgBadPattern), composed, GetMsg(MsgOk)};
   int chosen = HostInfo.Message(HostInfo.ModuleNumber, FMSG_WARNING, nullptr, items, 4, 1);
-  // The warning comes in the middle of a scan that polls for Esc.
-  ForgetKeyThatClosedMessage(chosen < 0);
+  // The warning comes in the middle of a scan that polls for Esc: the key
+  // that closed it is no Esc of the user's, one pressed after it is.
+  if (ForgetKeyThatClosedMessage(chosen < 0) && escArmed) escSeen = true;
 }
 
 }  // namespace

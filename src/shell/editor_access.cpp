@@ -69,7 +69,7 @@ bool CheckForEsc() {
   return escSeen;
 }
 
-void ForgetKeyThatClosedMessage(bool closedWithEsc) {
+bool ForgetKeyThatClosedMessage(bool closedWithEsc) {
   escReleaseOwed = closedWithEsc;
-  CheckForEsc();
+  return CheckForEsc();
 }

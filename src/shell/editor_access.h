@@ -27,5 +27,7 @@ bool CheckForEsc();
 // that closed it must not stop the scan. Empties the console input queue once,
 // and when the message was closed with Esc, the first release of Esc that
 // comes later (before any press of Esc) does not count either, since a real
-// keyboard releases the key after the message has gone.
-void ForgetKeyThatClosedMessage(bool closedWithEsc);
+// keyboard releases the key after the message has gone. True when the emptied
+// records held an Esc besides that release: the user pressed Esc again, and
+// the caller must stop as CheckForEsc would.
+bool ForgetKeyThatClosedMessage(bool closedWithEsc);

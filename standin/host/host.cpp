@@ -58,10 +58,10 @@ HostState::HostState(const HostOptions& o)
   editor.SetWindow(screen.Columns(), screen.Rows() - 2);
 }
 
-void HostState::WriteKeyPress(const ScriptKey& key) {
+bool HostState::WriteKeyPress(const ScriptKey& key) {
   INPUT_RECORD records[2] = {ToInputRecord(key, true), ToInputRecord(key, false)};
   DWORD written = 0;
-  WriteConsoleInputA(input, records, 2, &written);
+  return WriteConsoleInputA(input, records, 2, &written) && written == 2;
 }
 
 // Typed-ahead keys go into the queue at once; a timed key is armed and holds
@@ -160,9 +160,10 @@ bool HostState::ReadKey(ScriptKey* key, bool modal) {
       }
       return false;
     }
-    INPUT_RECORD record = ToInputRecord(next, true);
-    DWORD written = 0;
-    if (!WriteConsoleInputA(input, &record, 1, &written) || written != 1) {
+    // Pressed and released, as on a console: the loop takes the press, and
+    // the release stays queued for whoever reads next, which may be the
+    // module polling for Esc while it works.
+    if (!WriteKeyPress(next)) {
       // No usable console queue: the key still arrives, only polling misses it.
       *key = next;
       WriteTypeAhead();

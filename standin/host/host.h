@@ -20,7 +20,10 @@
 // at the terminal while the module works are moved into the console queue at
 // each of its polls, as Windows queues them. "Snap" is no key: when the script reaches it, the
 // screen is recorded (Snaps(); the program prints it). Every other key is delivered only when a
-// modal loop of the host (or the editor) waits for input.
+// modal loop of the host (or the editor) waits for input. Every key, however it
+// comes, is a press and then a release in the queue, as the console writes
+// them: the loop takes the press, and the release waits for the next reader,
+// which may be the module polling during a long operation.
 //
 // Not thread-safe; one Host exists at a time (Current()).
 // Covered by tests/standin/host/*.

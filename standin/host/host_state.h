@@ -85,7 +85,8 @@ struct HostState {
   void OnConsolePoll();
   void ArmTimedKey(const ScriptKey& key);
   void FireTimedKey(bool whileModuleWorks);
-  void WriteKeyPress(const ScriptKey& key);
+  // Queues the key's press and its release; false when the queue refuses them.
+  bool WriteKeyPress(const ScriptKey& key);
   bool LoadLanguage();
   const char* Message(int id);
 };

@@ -177,19 +177,35 @@ TEST_F(LineScanTest, StoppedScanThatFoundNothingIsSilentWithoutZeroWarn) {
 
 // The key that closes the invalid-pattern warning in the middle of a scan
 // leaves its release in the console queue; the scan must not take it for an
-// Esc of the user's.
+// Esc of the user's. A second Esc typed ahead behind that release still stops it.
 TEST_F(LineScanTest, KeyThatClosedTheBadPatternWarningDoesNotStopTheScan) {
-  SetLines(Lines(1100, "x"));
-  SetRule(1, "/\\w/", "/(/");
-  settings.options.CFunc = 1;
-  host().QueueKeys("Esc@1000");  // pressed and released when the warning wants a key
+  const char* const scripts[] = {
+      "Esc@1000",  // pressed and released when the warning wants a key
+      "Esc",       // the same, as the warning's own loop takes it
+  };
+  for (const char* script : scripts) {
+    SCOPED_TRACE(script);
+    SetLines(Lines(1100, "x"));
+    SetRule(1, "/\\w/", "/(/");
+    settings.options.CFunc = 1;
+    host().ClearTrace();
+    host().QueueKeys(script);
+    Scan("x");
+    std::vector<support::Call> messages = Calls("Message");
+    ASSERT_EQ(messages.size(), 101u);  // the progress boxes and the warning
+    EXPECT_EQ(messages[1].Items()[1], Msg(MsgBadPattern));
+    EXPECT_EQ(messages[1].Int("result"), -1);
+    EXPECT_EQ(Entries().size(), 1100u);
+    EXPECT_EQ(Calls("Menu")[0].Text("bottom"), Msg(MsgResultsCount, 1100));
+    EXPECT_EQ(PendingConsoleInput(), 0u);
+  }
+  host().ClearTrace();
+  host().QueueKeys("Esc !Esc");
   Scan("x");
   std::vector<support::Call> messages = Calls("Message");
-  ASSERT_EQ(messages.size(), 101u);  // the progress boxes and the warning
+  ASSERT_GE(messages.size(), 2u);
   EXPECT_EQ(messages[1].Items()[1], Msg(MsgBadPattern));
-  EXPECT_EQ(messages[1].Int("result"), -1);
-  EXPECT_EQ(Entries().size(), 1100u);
-  EXPECT_EQ(Calls("Menu")[0].Text("bottom"), Msg(MsgResultsCount, 1100));
+  EXPECT_LT(Entries().size(), 1100u);
 }
 
 // The pattern backtracks for minutes on the long line; the Esc typed ahead is

@@ -98,10 +98,10 @@ TEST_F(KeyQueue, TimedKeyIsQueuedAtTheNthPoll) {
   EXPECT_EQ(0, info().Menu(0, -1, -1, 0, 0, "", nullptr, nullptr, nullptr, nullptr, items, 2));
   h().state().OnConsolePoll();
   GetNumberOfConsoleInputEvents(in, &pending);
-  EXPECT_EQ(0u, pending);
+  EXPECT_EQ(1u, pending);  // the release of the Enter that closed the menu
   h().state().OnConsolePoll();
   GetNumberOfConsoleInputEvents(in, &pending);
-  EXPECT_EQ(4u, pending);  // Esc, then the typed-ahead x behind it
+  EXPECT_EQ(5u, pending);  // Esc, then the typed-ahead x behind it
   EXPECT_EQ(1, h().PendingScriptKeys());
 }
 
@@ -127,8 +127,16 @@ TEST_F(KeyQueue, TypedAheadKeysReachTheConsoleQueueAfterTheKeyBeforeThem) {
   EXPECT_EQ(0u, pending);
   FarMenuItem items[] = {MenuItem("a"), MenuItem("b")};
   EXPECT_EQ(0, info().Menu(0, -1, -1, 0, 0, "", nullptr, nullptr, nullptr, nullptr, items, 2));
-  GetNumberOfConsoleInputEvents(in, &pending);
-  EXPECT_EQ(2u, pending);  // Esc pressed and released, waiting for whoever polls
+  INPUT_RECORD records[4];
+  DWORD got = 0;
+  ASSERT_TRUE(PeekConsoleInputA(in, records, 4, &got));
+  // The Enter's release, then Esc pressed and released, waiting for whoever polls.
+  ASSERT_EQ(3u, got);
+  EXPECT_EQ(VK_RETURN, records[0].Event.KeyEvent.wVirtualKeyCode);
+  EXPECT_FALSE(records[0].Event.KeyEvent.bKeyDown);
+  EXPECT_EQ(VK_ESCAPE, records[1].Event.KeyEvent.wVirtualKeyCode);
+  EXPECT_TRUE(records[1].Event.KeyEvent.bKeyDown);
+  EXPECT_FALSE(records[2].Event.KeyEvent.bKeyDown);
   EXPECT_EQ(1, h().PendingScriptKeys());
   EXPECT_EQ(-1, info().Menu(0, -1, -1, 0, 0, "", nullptr, nullptr, nullptr, nullptr, items, 2));
   EXPECT_EQ(1, h().PendingScriptKeys());  // Down is still waiting
