@@ -3,7 +3,8 @@
 // 2 are single or double separators) and the buttons centred on the row
 // below. With buttons it is modal (Left/Right/Tab move, Enter presses, Esc
 // gives -1, hotkeys press); without buttons it stays drawn and returns -1 at
-// once, so that a progress box can be redrawn on every call.
+// once, so that a progress box can be redrawn on every call. A modal message
+// first empties the console input queue, as the host does.
 // Covered by tests/standin/host/message_box_test.cpp.
 #include <algorithm>
 
@@ -159,6 +160,9 @@ int RunMessage(HostState& s, DWORD flags, const char* helpTopic, const char* con
   Layout(s, m, flags);
   int result = -1;
   if (buttons > 0) {
+    // The host empties the console input queue before it waits on a message,
+    // so a key typed before the box came up never answers it.
+    FlushConsoleInputBuffer(s.input);
     SavedRect under = s.screen.Save(m.x1 - 3, m.y1 - 1, m.x2 + 5, m.y2 + 2);
     ++s.modalDepth;
     result = Modal(s, m, flags, helpTopic);

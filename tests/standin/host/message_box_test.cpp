@@ -20,6 +20,15 @@ TEST_F(Message, WithButtonsItWaitsAndReturnsTheButton) {
   }
 }
 
+// A key typed before the box came up is thrown away, as the host empties the
+// console queue: only a key pressed while the box is shown answers it.
+TEST_F(Message, KeysTypedBeforeTheBoxNeverAnswerIt) {
+  const char* items[] = {"Title", "Line one", "&Yes", "&No"};
+  ASSERT_TRUE(h().TypeAhead("Enter"));
+  Keys("Right Enter");
+  EXPECT_EQ(1, info().Message(0, 0, nullptr, items, 4, 2));
+}
+
 TEST_F(Message, WithoutButtonsItStaysDrawnAndReturnsAtOnce) {
   const char* items[] = {"Progress", "Scanned 10%"};
   HANDLE saved = info().SaveScreen(0, 0, -1, -1);
