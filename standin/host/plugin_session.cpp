@@ -51,8 +51,19 @@ bool PluginSession::Load(const std::string& path, std::string* error) {
     Unload();
     return false;
   }
-  setStartupInfo_(host_.StartupInfo());
+  cached_ = ReadCachedMenus(host_.StartupInfo()->ModuleName, &cache_);
+  if (!cached_) {
+    Start();
+    PluginInfo info;
+    Info(&info);  // what the host keeps in its cache for the next run
+  }
   return true;
+}
+
+void PluginSession::Start() {
+  if (started_ || !setStartupInfo_) return;
+  started_ = true;
+  setStartupInfo_(host_.StartupInfo());
 }
 
 void PluginSession::Unload() {
@@ -62,6 +73,7 @@ void PluginSession::Unload() {
   getPluginInfo_ = nullptr;
   openPlugin_ = nullptr;
   configure_ = nullptr;
+  started_ = false;
 }
 
 bool PluginSession::Info(PluginInfo* info) {
@@ -80,15 +92,28 @@ bool PluginSession::Info(PluginInfo* info) {
   return true;
 }
 
+std::vector<std::string> PluginSession::MenuTexts(bool pluginMenu) {
+  std::vector<std::string> texts;
+  if (cached_) {
+    if (!pluginMenu) return cache_.configMenu;
+    if (cache_.flags & PF_EDITOR) texts = cache_.pluginMenu;
+    return texts;
+  }
+  PluginInfo info;
+  if (!Info(&info)) return texts;
+  if (pluginMenu && !(info.Flags & PF_EDITOR)) return texts;
+  const char* const* strings = pluginMenu ? info.PluginMenuStrings : info.PluginConfigStrings;
+  int count = pluginMenu ? info.PluginMenuStringsNumber : info.PluginConfigStringsNumber;
+  for (int i = 0; strings && i < count; ++i) texts.push_back(strings[i] ? strings[i] : "");
+  return texts;
+}
+
 void PluginSession::PluginMenu() {
   HostState& s = host_.state();
-  PluginInfo info;
-  std::vector<std::string> texts;
-  if (Info(&info) && (info.Flags & PF_EDITOR) && info.PluginMenuStrings)
-    for (int i = 0; i < info.PluginMenuStringsNumber; ++i)
-      texts.push_back(info.PluginMenuStrings[i] ? info.PluginMenuStrings[i] : "");
+  std::vector<std::string> texts = MenuTexts(true);
   int chosen = HostMenu(s, "Plugin commands", texts);
   if (chosen < 0 || texts.empty()) return;
+  Start();
   HANDLE result = openPlugin_(OPEN_EDITOR, chosen);
   if (s.tracing) {
     TraceLine line("OpenPlugin");
@@ -108,13 +133,10 @@ void PluginSession::PluginMenu() {
 
 void PluginSession::ConfigMenu() {
   HostState& s = host_.state();
-  PluginInfo info;
-  std::vector<std::string> texts;
-  if (Info(&info) && info.PluginConfigStrings)
-    for (int i = 0; i < info.PluginConfigStringsNumber; ++i)
-      texts.push_back(info.PluginConfigStrings[i] ? info.PluginConfigStrings[i] : "");
+  std::vector<std::string> texts = MenuTexts(false);
   int chosen = HostMenu(s, "Plugins configuration", texts);
   if (chosen < 0 || texts.empty()) return;
+  Start();
   int result = configure_(chosen);
   if (s.tracing) s.Record(TraceLine("Configure").Int("item", chosen).Int("result", result).Done());
   DrawEditor(s);

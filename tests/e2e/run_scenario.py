@@ -14,7 +14,9 @@ A scenario file is a list of sections, each opened by a line "== NAME":
   == file NAME [ENCODING] [xN]   a file written to {work}/NAME before the
                      run: the section's lines, N times over (default once),
                      in ENCODING (utf8 by default, or cp866, cp1251)
-  == registry        initial text of the --registry file (REGEDIT4 ...)
+  == registry        initial text of the --registry file (REGEDIT4 ...);
+                     {module} is the file name of the module the host loads
+                     (libskerrow.so, skerrow.dll)
   == screen          an excerpt of the final screen: consecutive rows, each
                      compared with trailing blanks removed; "..." skips rows;
                      a row may start anywhere on the screen only if the
@@ -144,8 +146,11 @@ def main():
     registry = os.path.join(a.work, "registry.reg")
     with open(script, "w", encoding="utf-8") as f:
         f.write("\n".join(named.get("keys", [])) + "\n")
+    module_name = os.path.basename(a.module) if a.module else (
+        "skerrow.dll" if a.wine else "libskerrow.so")
     with open(registry, "w", encoding="utf-8") as f:
-        f.write("\n".join(named.get("registry", ["REGEDIT4"])) + "\n")
+        f.write("\n".join(named.get("registry", ["REGEDIT4"])).replace("{module}", module_name)
+                + "\n")
     if os.path.exists(trace):
         os.remove(trace)
     for name, lines in sections:
