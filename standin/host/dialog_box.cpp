@@ -26,7 +26,8 @@ namespace {
 
 const int kMaxEditLength = 511;  // DI_EDIT text within the 512-byte Data
 const int kMaxHistory = 64;
-const DWORD kNoBrackets = 0x8000;  // buttons: same bit as DIF_MANUALADDHISTORY
+const DWORD kNoBrackets = 0x8000;    // buttons: same bit as DIF_MANUALADDHISTORY
+const uint32_t kRadioMark = 0x2022;  // the host's "•" in a chosen radio button
 
 struct Item {
   FarDialogItem* rec;
@@ -220,6 +221,7 @@ void DrawItem(Screen& screen, DialogView& d, Item& it, bool focused) {
       char mark = it.selected ? (radio ? '*' : it.selected == 2 ? '?' : 'x') : ' ';
       std::string box = radio ? std::string("(") + mark + ") " : std::string("[") + mark + "] ";
       screen.Text(x, y, box, kDialogText);
+      if (radio && it.selected) screen.PutGlyph(x + 1, y, kRadioMark, kDialogText);
       DrawLabel(screen, x + 4, y, it, attr, focused ? kDialogFocus : kDialogHotkey);
       if (focused) {
         screen.cursorX = x + 1;

@@ -1,7 +1,7 @@
-// F1: the help topic from the module's .hlf file, in a window over the
-// screen; nothing for a box that names no topic. Markup is shown as the host shows it: #bold# and
-// ~link~@Topic@ without their marks, "$" header lines on top, doubled ~ # @ as one. Tab moves over
-// the links, Enter follows one, BS goes back, Esc closes. Covered by
+// F1: the help topic from the module's .hlf file, in the host's window over
+// the screen; nothing for a box that names no topic. Markup is shown as the host shows it: #bold#
+// and ~link~@Topic@ without their marks, "$" header lines on top, doubled ~ # @ as one. Tab moves
+// over the links, Enter follows one, BS goes back, Esc closes. Covered by
 // tests/standin/host/help_viewer_test.cpp.
 #include <algorithm>
 
@@ -12,13 +12,26 @@
 namespace host {
 namespace {
 
+// The host's help window: four columns in from each side of the screen, two
+// rows down from the top and up from the bottom (72 by 21 on 80 by 25).
+struct HelpWindow {
+  int x1, y1, x2, y2;
+  explicit HelpWindow(const Screen& screen)
+      : x1(4), y1(2), x2(screen.Columns() - 5), y2(screen.Rows() - 3) {}
+  int TextWidth() const { return x2 - x1 - 3; }  // a blank on each side of the text
+  int BodyRows(const HelpPage& page) const {
+    return y2 - y1 - 1 - static_cast<int>(page.header.size()) - (page.header.empty() ? 0 : 1);
+  }
+};
+
 void DrawHelp(HostState& s, const HelpPage& page, int top, int link) {
   Screen& screen = s.screen;
-  int x1 = 0, y1 = 0, x2 = screen.Columns() - 1, y2 = screen.Rows() - 1;
+  const HelpWindow w(screen);
+  int x1 = w.x1, y1 = w.y1, x2 = w.x2, y2 = w.y2;
   screen.Fill(x1, y1, x2, y2, ' ', kHelpText);
   screen.Box(x1, y1, x2, y2, true, kHelpText);
   std::string title = " " + page.title + " ";
-  screen.Text((screen.Columns() - static_cast<int>(title.size())) / 2, y1, title, kHelpText);
+  screen.Text(x1 + (x2 - x1 + 1 - static_cast<int>(title.size())) / 2, y1, title, kHelpText);
   int row = y1 + 1;
   for (const HelpLine& h : page.header) {
     if (row >= y2) break;
@@ -32,7 +45,7 @@ void DrawHelp(HostState& s, const HelpPage& page, int top, int link) {
   }
   for (size_t i = top; i < page.body.size() && row < y2; ++i, ++row) {
     const HelpLine& h = page.body[i];
-    int x = h.centred ? (screen.Columns() - static_cast<int>(h.text.size())) / 2 : x1 + 2;
+    int x = h.centred ? x1 + (x2 - x1 + 1 - static_cast<int>(h.text.size())) / 2 : x1 + 2;
     screen.Text(x, row, h.text, kHelpText, x2 - x - 1);
     for (const HelpSpan& span : h.spans) {
       unsigned char attr = span.link < 0       ? kHelpBold
@@ -59,7 +72,7 @@ void ShowHelp(HostState& s, const char* topic) {
   ++s.modalDepth;
   for (;;) {
     HelpPage page;
-    bool found = loaded && FindHelpTopic(file, wanted, s.screen.Columns() - 4, &page);
+    bool found = loaded && FindHelpTopic(file, wanted, HelpWindow(s.screen).TextWidth(), &page);
     if (s.tracing) {
       TraceLine line("Help");
       line.Text("topic", wanted).Bool("found", found);
@@ -84,7 +97,7 @@ void ShowHelp(HostState& s, const char* topic) {
         leave = true;
         break;
       }
-      int bodyRows = s.screen.Rows() - 2 - static_cast<int>(page.header.size()) - 1;
+      int bodyRows = HelpWindow(s.screen).BodyRows(page);
       int lastTop = std::max(static_cast<int>(page.body.size()) - bodyRows, 0);
       switch (key.vk) {
         case VK_ESCAPE:

@@ -48,25 +48,30 @@ std::string ItemText(const FarMenuItem& item) {
 
 void Layout(HostState& s, MenuView& m, int x, int y, int maxHeight, const std::string& title,
             const std::string& bottom) {
-  int longest = 0;
+  int longestItem = 0;
   for (int i = 0; i < m.count; ++i) {
     unsigned char hotkey = 0;
     std::string text = ItemText(m.items[i]);
     if (!m.showAmpersand) text = StripHotkey(text, &hotkey);
     m.texts.push_back(text);
     m.hotkeys.push_back(m.items[i].Separator ? 0 : hotkey);
-    if (!m.items[i].Separator) longest = std::max(longest, static_cast<int>(text.size()));
+    if (!m.items[i].Separator)
+      longestItem = std::max(longestItem, static_cast<int>(text.size()));
   }
+  // The host's geometry: the longest of the items and the two titles with a
+  // blank on each side, at most 9 columns short of the screen; each row is
+  // the frame, the check-mark column, a blank, the text and a blank.
   int columns = s.screen.Columns(), rows = s.screen.Rows();
-  int width = std::max(
-      {longest + 4, static_cast<int>(title.size()) + 6, static_cast<int>(bottom.size()) + 6, 10});
-  width = std::min(width, columns - 4);
+  int longest = std::max({longestItem, static_cast<int>(title.size()) + 2,
+                          static_cast<int>(bottom.size()) + 2});
+  longest = std::min(longest, columns - 9);
+  int width = longest + 5;
   int height = m.count + 2;
   int limit = rows - 2;
   if (maxHeight > 0) limit = std::min(limit, maxHeight + 2);
   height = std::max(std::min(height, limit), 3);
   m.visible = height - 2;
-  m.x1 = x >= 0 ? x : (columns - width) / 2;
+  m.x1 = x >= 0 ? x : std::max((columns - width) / 2, 2);
   m.y1 = y >= 0 ? y : (rows - height) / 2;
   m.x2 = m.x1 + width - 1;
   m.y2 = m.y1 + height - 1;
@@ -100,17 +105,17 @@ void DrawMenu(HostState& s, const MenuView& m, const std::string& title,
     screen.Fill(m.x1 + 1, y, m.x2 - 1, y, ' ', attr);
     if (item.Checked)
       screen.Put(m.x1 + 1, y, item.Checked == 1 ? kCheckMark : item.Checked & 0xFF, attr);
-    screen.Text(m.x1 + 2, y, m.texts[i], attr, inner - 2);
+    int room = inner - 2;  // after the check-mark column and its blank
+    screen.Text(m.x1 + 3, y, m.texts[i], attr, room);
     // A cut item ends in the host's mark over its last column.
-    if (static_cast<int>(m.texts[i].size()) > inner - 2)
-      screen.PutGlyph(m.x2 - 1, y, kCutMark, attr);
+    if (static_cast<int>(m.texts[i].size()) > room) screen.PutGlyph(m.x2 - 1, y, kCutMark, attr);
     if (m.hotkeys[i]) {
       size_t at = 0;
       while (at < m.texts[i].size() &&
              UpperOem(static_cast<unsigned char>(m.texts[i][at])) != m.hotkeys[i])
         ++at;
-      if (static_cast<int>(at) < inner - 2 && i != m.selected)
-        screen.SetAttr(m.x1 + 2 + static_cast<int>(at), y, kMenuHotkey);
+      if (static_cast<int>(at) < room && i != m.selected)
+        screen.SetAttr(m.x1 + 3 + static_cast<int>(at), y, kMenuHotkey);
     }
   }
   if (m.count > m.visible && m.visible >= 2) {

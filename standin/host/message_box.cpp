@@ -26,31 +26,36 @@ struct MessageView {
   int focus = 0;
 };
 
+// The host shows a message's buttons without brackets, as " OK " side by
+// side, and centres them as one group.
 int ButtonsWidth(const MessageView& m) {
   int width = 0;
-  for (size_t i = 0; i < m.buttons.size(); ++i)
-    width += static_cast<int>(m.buttons[i].size()) + 4 + (i ? 2 : 0);
+  for (const std::string& b : m.buttons) width += static_cast<int>(b.size()) + 2;
   return width;
 }
 
+// The host's geometry: the widest of the lines, the title with a blank on
+// each side and the buttons, at most 13 columns short of the screen; the
+// frame is that plus a blank and a line on each side, with three more blank
+// columns of the box outside it.
 void Layout(const HostState& s, MessageView& m, DWORD flags) {
   int longest = static_cast<int>(m.title.size()) + 2;
   for (const std::string& line : m.lines)
     longest = std::max(longest, static_cast<int>(line.size()));
   longest = std::max(longest, ButtonsWidth(m));
   int columns = s.screen.Columns(), rows = s.screen.Rows();
-  longest = std::min(longest, columns - 10);
+  longest = std::min(longest, columns - 14);
   int width = longest + 4;
   int height = static_cast<int>(m.lines.size()) + (m.buttons.empty() ? 0 : 1) + 2;
-  m.x1 = (columns - width) / 2;
+  m.x1 = std::max((columns - 1 - longest) / 2 - 1, 3);
   m.y1 = flags & FMSG_DOWN ? rows / 2 + 1 : (rows - height) / 2;
   if (m.y1 + height > rows) m.y1 = std::max(rows - height, 0);
   m.x2 = m.x1 + width - 1;
   m.y2 = m.y1 + height - 1;
-  int x = m.x1 + (width - ButtonsWidth(m)) / 2;
+  int x = m.x1 - 3 + (width + 6 - ButtonsWidth(m)) / 2;
   for (const std::string& b : m.buttons) {
     m.buttonX.push_back(x);
-    x += static_cast<int>(b.size()) + 6;
+    x += static_cast<int>(b.size()) + 2;
   }
 }
 
@@ -89,7 +94,7 @@ void Draw(HostState& s, const MessageView& m, DWORD flags) {
   }
   for (size_t i = 0; i < m.buttons.size(); ++i) {
     unsigned char attr = static_cast<int>(i) == m.focus ? focusAttr : text;
-    screen.Text(m.buttonX[i], m.y2 - 1, "[ " + m.buttons[i] + " ]", attr);
+    screen.Text(m.buttonX[i], m.y2 - 1, " " + m.buttons[i] + " ", attr);
   }
   screen.cursorVisible = false;
 }

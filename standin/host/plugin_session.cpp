@@ -12,17 +12,21 @@
 namespace host {
 namespace {
 
-// Menus of the host itself: drawn like the module's, never traced as its calls.
-int HostMenu(HostState& s, const char* title, const std::vector<std::string>& texts) {
+// Menus of the host itself: drawn like the module's, never traced as its
+// calls. As in the host with no hot keys assigned, the plug-in commands
+// leave their hot-key column blank (`prefix`), and both menus say how to
+// assign one.
+int HostMenu(HostState& s, const char* title, const char* prefix,
+             const std::vector<std::string>& texts) {
   std::vector<FarMenuItem> items(texts.size());
   for (size_t i = 0; i < texts.size(); ++i) {
     memset(&items[i], 0, sizeof items[i]);
-    snprintf(items[i].Text, sizeof items[i].Text, "%s", texts[i].c_str());
+    snprintf(items[i].Text, sizeof items[i].Text, "%s%s", prefix, texts[i].c_str());
   }
   bool tracing = s.tracing;
   s.tracing = false;
-  int chosen = RunMenu(s, -1, -1, 0, FMENU_WRAPMODE, title, nullptr, nullptr, nullptr, nullptr,
-                       items.data(), static_cast<int>(items.size()));
+  int chosen = RunMenu(s, -1, -1, 0, FMENU_WRAPMODE, title, "F4 - set hot key", nullptr, nullptr,
+                       nullptr, items.data(), static_cast<int>(items.size()));
   s.tracing = tracing;
   return chosen;
 }
@@ -111,7 +115,7 @@ std::vector<std::string> PluginSession::MenuTexts(bool pluginMenu) {
 void PluginSession::PluginMenu() {
   HostState& s = host_.state();
   std::vector<std::string> texts = MenuTexts(true);
-  int chosen = HostMenu(s, "Plugin commands", texts);
+  int chosen = HostMenu(s, "Plugin commands", "   ", texts);
   if (chosen < 0 || texts.empty()) return;
   Start();
   HANDLE result = openPlugin_(OPEN_EDITOR, chosen);
@@ -134,7 +138,7 @@ void PluginSession::PluginMenu() {
 void PluginSession::ConfigMenu() {
   HostState& s = host_.state();
   std::vector<std::string> texts = MenuTexts(false);
-  int chosen = HostMenu(s, "Plugins configuration", texts);
+  int chosen = HostMenu(s, "Plugins configuration", "", texts);
   if (chosen < 0 || texts.empty()) return;
   Start();
   int result = configure_(chosen);
