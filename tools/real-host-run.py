@@ -240,9 +240,10 @@ COSMETIC = [
     ("button brackets", re.compile(r"[\[{] (\S[^\]}]*?) [\]}](?=\s|$)"), r"\1"),
     ("check-mark column", re.compile(r"^[√✓] "), ""),
     ("menu hot-key column", re.compile(r"^(?:[0-9A-Z]|&) (?=\S)"), ""),
-    ("hot-key bottom line", re.compile(r"^F4 - set hot key$"), ""),
+    ("hot-key bottom line", re.compile(r"^F4 - (set hot key|задать горячую клавишу)$"), ""),
+    # The host's own menu titles, which the stand-in has in English only.
+    ("host's own titles", re.compile(r"^Команды внешних модулей$"), "Plugin commands"),
     ("scroll bar", re.compile(r"[░▓▒█▲▼]"), ""),
-    ("cut item mark", re.compile(r"»$"), ""),
 ]
 
 
@@ -290,10 +291,27 @@ def is_help(rows):
     return bool(rows) and re.match(r"^(Help|Справка)\b", rows[0] or "") is not None
 
 
+def same_rows(a, b):
+    """Rows agree; an item cut at the right edge (ending in ») in either may
+    be cut one place sooner or later."""
+    if len(a) != len(b):
+        return False
+    for x, y in zip(a, b):
+        if x == y:
+            continue
+        if not (x.endswith("»") or y.endswith("»")):
+            return False
+        x, y = x.rstrip("» "), y.rstrip("» ")
+        short, long_ = sorted((x, y), key=len)
+        if not long_.startswith(short) or len(long_) - len(short) > 3:
+            return False
+    return True
+
+
 def same_boxes(standin, host):
     """None when the boxes agree, else the reason. A long menu may show fewer
     rows in one host; a help window wraps at its own width."""
-    if standin == host:
+    if standin is None and host is None:
         return None
     if standin is None or host is None:
         return "one screen has no box"
@@ -303,10 +321,13 @@ def same_boxes(standin, host):
         if n > 10 and a[:n] == b[:n]:
             return None
         return "help texts differ"
+    if same_rows(standin, host):
+        return None
     if standin[0] == host[0] and standin[-1] == host[-1]:
         short, long_ = sorted((standin[1:-1], host[1:-1]), key=len)
         if short and len(long_) - len(short) <= 3 and any(
-                long_[k:k + len(short)] == short for k in range(len(long_) - len(short) + 1)):
+                same_rows(long_[k:k + len(short)], short)
+                for k in range(len(long_) - len(short) + 1)):
             return None
     return "boxes differ"
 
@@ -315,7 +336,7 @@ def status_cursor(screen):
     """(line, column), 1-based, from the editor's status line."""
     for row in screen[:2]:
         m = re.search(r"Line\s+(\d+)/\d+\s+Col\s+(\d+)", row) or \
-            re.search(r"Стр\s+(\d+)/\d+\s+Кол\s+(\d+)", row)
+            re.search(r"Строка\s+(\d+)/\d+\s+Кол\s+(\d+)", row)
         if m:
             return int(m.group(1)), int(m.group(2))
     return None
@@ -419,12 +440,15 @@ class HostRun:
         return "\n".join(self.tmux.screen())
 
     def wait(self, text, seconds, gone=False):
+        """Waits for TEXT (or any of a tuple of texts) to show, or to go."""
+        texts = text if isinstance(text, tuple) else (text,)
         until = time.time() + seconds
         while True:
-            shown = text in self.screen_text()
+            screen = self.screen_text()
+            shown = any(t in screen for t in texts)
             if shown != gone:
                 return
-            if self.exited() and not gone:
+            if self.exited() and not gone and "host-exited-" not in texts:
                 raise Failed("the host ended before the screen showed %r" % text)
             if time.time() > until:
                 raise Failed("the screen %s %r after %g s" % (
@@ -495,9 +519,7 @@ class HostRun:
         self.tmux("-f", "/dev/null", "new-session", "-d", "-s", "e2e", "-x", str(width),
                   "-y", str(height), command, check=True)
         try:
-            self.wait("Col " if not self.panels else "10Quit", 60)
-            if not self.panels and status_cursor(self.tmux.screen()) is None:
-                self.wait("Кол ", 5)
+            self.wait(("Col ", "Кол ") if not self.panels else ("10Quit", "10Выход"), 60)
             for kind, value, seconds in steps:
                 if kind == "key":
                     self.send(value)
@@ -523,9 +545,6 @@ class HostRun:
                             "lacks" if kind == "reg" else "holds", value))
             if not self.exited():
                 self.send("F10")
-                if self.panels:
-                    self.wait("quit", 5)
-                    self.send("Enter")
                 self.wait("host-exited-", 20)
             m = re.search(r"host-exited-(\d+)", self.screen_text())
             if m and m.group(1) != "0":
@@ -575,6 +594,8 @@ class HostRun:
             # The host caches the menu texts of the language it last saw.
             clear.append("[-HKEY_CURRENT_USER\\Software\\Far\\PluginsCache]")
             r.language = language
+        # F10 on the panels quits without asking.
+        clear += ["", "[HKEY_CURRENT_USER\\Software\\Far\\Confirmations]", '"Exit"=dword:00000000']
         clear += ["", "[HKEY_CURRENT_USER\\Software\\Far\\Language]",
                   '"Main"="%s"' % language, '"Help"="%s"' % language, ""]
         files = [os.path.join(work, "clear.reg")]
@@ -694,7 +715,9 @@ def compare(standin, host, uses_registry, verbose=False):
         b = normal_box(innermost_box(screen))
         why = same_boxes(a, b)
         if verbose:
-            print("  snap %d stand-in: %s\n  snap %d host:     %s" % (index, a, index, b))
+            print("  snap %d stand-in:\n    %s\n  snap %d host:\n    %s" % (
+                index, "\n    ".join(innermost_box(standin["snaps"][index - 1]) or []), index,
+                "\n    ".join(innermost_box(screen) or [])))
         if why:
             found.append("snap %d: %s\n      stand-in: %s\n      host:     %s" % (
                 index, why, a, b))
@@ -707,6 +730,9 @@ def compare(standin, host, uses_registry, verbose=False):
             if (line + 1, column) != host.cursor:
                 found.append("cursor: stand-in line %d col %d, host line %d col %d" % (
                     line + 1, column, host.cursor[0], host.cursor[1]))
+    if verbose:
+        print("  registry: stand-in %d values, host %d" % (len(standin["registry"]),
+                                                          len(host.registry)))
     if uses_registry and standin["registry"] != host.registry:
         extra = sorted(set(host.registry) - set(standin["registry"]))
         missing = sorted(set(standin["registry"]) - set(host.registry))
