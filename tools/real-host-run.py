@@ -350,7 +350,8 @@ def screen_column(path, line, pos):
             text = f.read().decode("latin-1").split("\n")[line].rstrip("\r")
     except (OSError, IndexError, TypeError):
         return pos + 1
-    return len(text[:pos].expandtabs(8)) + 1
+    # Past the end of the line the cursor stands in blank space.
+    return len(text[:pos].expandtabs(8)) + max(0, pos - len(text)) + 1
 
 
 def registry_branch(values):
@@ -743,7 +744,8 @@ def compare(standin, host, uses_registry, verbose=False):
 
 def real_host_scenarios(names):
     if names:
-        paths = [n if os.path.exists(n) else os.path.join(E2E, n) for n in names]
+        paths = [n if os.path.exists(n) else
+                 re.sub(r"(\.scenario)?$", ".scenario", os.path.join(E2E, n), 1) for n in names]
     else:
         paths = sorted(glob.glob(os.path.join(E2E, "**", "*.scenario"), recursive=True))
     chosen = []
