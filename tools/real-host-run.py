@@ -408,10 +408,10 @@ class Tmux:
                                  stderr=subprocess.DEVNULL, timeout=10)
         except subprocess.TimeoutExpired:
             if check:
-                raise RuntimeError("tmux %s did not answer in 10 s" % arguments[0])
+                raise Failed("tmux %s did not answer in 10 s" % arguments[0])
             return ""
         if check and run.returncode != 0:
-            raise RuntimeError("tmux %s failed" % arguments[0])
+            raise Failed("tmux %s failed (the host has ended?)" % arguments[0])
         return run.stdout.decode("utf-8", "replace")
 
     def screen(self):
@@ -473,7 +473,7 @@ class HostRun:
     def send(self, name):
         how, what = key_for_tmux(name)
         if how == "literal":
-            self.tmux("send-keys", "-t", "e2e", "-l", what, check=True)
+            self.tmux("send-keys", "-t", "e2e", "-l", "--", what, check=True)
         else:
             self.tmux("send-keys", "-t", "e2e", *what, check=True)
         # An Esc read together with the next key would make an Alt chord or
@@ -525,7 +525,7 @@ class HostRun:
                 if kind == "key":
                     self.send(value)
                 elif kind == "type":
-                    self.tmux("send-keys", "-t", "e2e", "-l", value, check=True)
+                    self.tmux("send-keys", "-t", "e2e", "-l", "--", value, check=True)
                 elif kind == "wait":
                     self.wait(value, seconds)
                 elif kind == "gone":
@@ -540,8 +540,14 @@ class HostRun:
                     if self.cursor is None:
                         raise Failed("Cursor: no editor status line on the screen")
                 elif kind in ("reg", "noreg"):
-                    exported = "\n".join(self.export_lines())
-                    if (value in exported) != (kind == "reg"):
+                    # The module writes when a dialog or menu closes: waited for.
+                    until = time.time() + 10
+                    while True:
+                        held = value in "\n".join(self.export_lines())
+                        if held == (kind == "reg") or time.time() > until:
+                            break
+                        time.sleep(0.1)
+                    if held != (kind == "reg"):
                         raise Failed("the registry %s %r" % (
                             "lacks" if kind == "reg" else "holds", value))
             if not self.exited():
