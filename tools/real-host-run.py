@@ -94,6 +94,8 @@ class StepError(ValueError):
 
 def key_for_tmux(name):
     """("keys", [tmux key names]) or ("literal", text) for a key name."""
+    if name in NAMED:
+        return "keys", [NAMED[name]]
     rest, prefix, code = name, "", 0
     progress = True
     while progress:
