@@ -71,9 +71,9 @@ fi
 if [ -z "$package" ]; then
   package=$("$root/tools/package.sh") || fail "tools/package.sh failed"
 fi
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  timeout 300 "$wine" wineboot -i >/dev/null 2>&1 || fail "wineboot failed"
-fi
+# A new prefix each run, of the loader's own kind.
+rm -rf "$WINEPREFIX"
+timeout 300 "$wine" wineboot -i >/dev/null 2>&1 || fail "wineboot failed"
 rm -rf "$host/Plugins/skerrow"
 mkdir -p "$host/Plugins"
 unzip -qo "$package" -d "$host/Plugins" || fail "cannot unpack $package"
