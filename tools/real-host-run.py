@@ -27,7 +27,9 @@ steps of its "== real host" section (whitespace-separated, quoted texts):
   Snap           the screen, once settled, compared with the stand-in's next
                  snap (Snap:N: its N-th)
   Cursor         the editor's line and column, compared with the stand-in's
-                 final cursor
+                 final cursor (its character position as a screen column,
+                 tabs every 8; the line at the top of the screen is not
+                 compared: the host puts the target of a jump there)
   Reg "LINE"     "wine reg export" of the module's registry branch must hold
                  LINE now (NoReg "TEXT": must not)
 
@@ -46,7 +48,9 @@ saved registry.
 The comparison: for each Snap the innermost box on the screen (dialog, menu,
 message) against the same box of the stand-in's snap, row by row, after the
 cosmetic differences are taken out (see COSMETIC); the cursor; the registry.
-Any other difference fails the scenario. Every tmux and Wine call has a
+Any other difference fails the scenario. Where the two hosts need other
+keys, the section says so: the host's Tab enters a group of radio buttons
+as one stop, on the chosen button, where the stand-in stops at each. Every tmux and Wine call has a
 timeout. Exit status 0 when every scenario passed, 1 otherwise, 2 when the
 host, the package or Wine cannot be had (the message says why).
 """
