@@ -206,6 +206,47 @@ else
   done
 fi
 
+# The real host under Wine: the package installed as the README tells a user,
+# every scenario with a real-host section driven through tmux and compared
+# with the stand-in, then the long results menu at 300,000 and 1,000,000
+# results. The host is SKERROW_REAL_HOST (a user's installation) or the
+# tarball in ../shared/realhost. Without 32-bit support the 64-bit host runs
+# the win64 module under 64-bit Wine.
+# real_host_reason ARCH: empty when the stage can run, else why not.
+real_host_reason() {
+  local tarball=$root/../shared/realhost/far-1.75-$([ "$1" = win32 ] && echo i686 || echo x86_64).tar.gz
+  if [ -n "${SKERROW_REAL_HOST:-}" ]; then
+    [ -f "$SKERROW_REAL_HOST/Far.exe" ] || echo "SKERROW_REAL_HOST=$SKERROW_REAL_HOST holds no Far.exe"
+  elif [ ! -f "$tarball" ]; then
+    echo "no host: $tarball is missing and SKERROW_REAL_HOST is not set"
+  fi
+}
+real_host() {
+  local arch=$1 zip status=0 started=$SECONDS
+  zip=$(tools/package.sh --build-dir "build/$arch" --no-build --out "build/realhost-dist/$arch") || return 1
+  timeout -k 10 420 python3 tools/real-host-run.py --arch "$arch" --package "$zip" || status=1
+  notes+=("real host ($arch): scenarios $(duration $((SECONDS - started)))")
+  started=$SECONDS
+  SKERROW_WINE_ARCH=$arch timeout -k 10 300 tests/e2e/host/realhost_big_menu.sh --package "$zip" \
+    --host "build/$([ "$arch" = win32 ] && echo realhost || echo realhost64)/host" |
+    tee build/realhost-big.log
+  [ "${PIPESTATUS[0]}" = 0 ] || status=1
+  notes+=("real host ($arch): long menus $(duration $((SECONDS - started))); $(grep -h '^[0-9]* results:' build/realhost-big.log | tr '\n' ' ')")
+  return $status
+}
+real_host_stage() {
+  local arch=$1 reason
+  reason=$(real_host_reason "$arch")
+  if [ -n "$reason" ]; then
+    not_run "real host (Wine)" "$reason"
+  else
+    stage "real host (Wine)" real_host "$arch"
+  fi
+}
+if [ $run_win32 = 1 ]; then
+  real_host_stage win32
+fi
+
 win64_stages=("win64 build" "win64 tests (Wine)" "native and win64 runs compared"
   "suite from the package, 64-bit module (Wine)")
 if [ $run_win64 = 1 ]; then
@@ -216,8 +257,10 @@ if [ $run_win64 = 1 ]; then
     stage "native and win64 runs compared" python3 tools/compare-builds.py --windows win64
     code_pages_note "suite from the package, 64-bit module (Wine)" win64 "${suite[@]}"
     stage "suite from the package, 64-bit module (Wine)" tools/test-package.sh --windows win64
+    [ $run_win32 = 1 ] || real_host_stage win64
   else
     for name in "${win64_stages[@]:1}"; do not_run "$name" "the win64 build failed"; done
+    [ $run_win32 = 1 ] || not_run "real host (Wine)" "the win64 build failed"
   fi
 else
   for name in "${win64_stages[@]}"; do not_run "$name" "$win64_reason"; done
@@ -230,7 +273,8 @@ else
   not_run "fuzzing" "tools/fuzz.sh is missing"
 fi
 
-for prefix in wineprefix wineprefix-suite wineprefix64 wineprefix64-suite; do
+for prefix in wineprefix wineprefix-suite wineprefix64 wineprefix64-suite realhost/prefix \
+  realhost64/prefix realhost-big/prefix realhost-big64/prefix; do
   if [ -d "build/$prefix" ] && command -v wineserver >/dev/null; then
     WINEPREFIX=$root/build/$prefix timeout 30 wineserver -k 2>/dev/null
   fi

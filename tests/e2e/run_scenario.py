@@ -45,6 +45,8 @@ A scenario file is a list of sections, each opened by a line "== NAME":
                      --import, in every build) and saves nothing
   == locale NAME     under Wine, the Unix locale Wine takes its code pages
                      from (SKERROW_WINE_LOCALE); ignored natively
+  == real host [panels]   the steps that drive the real host through the same
+                     scenario: read by tools/real-host-run.py, ignored here
 Lines before the first section and lines starting with "#" in sections other
 than keys are comments.
 """

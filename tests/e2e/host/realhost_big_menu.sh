@@ -50,34 +50,42 @@ wait_re() {
   done
 }
 
+# SKERROW_WINE_ARCH=win64: the 64-bit host and module under 64-bit Wine.
+arch=${SKERROW_WINE_ARCH:-win32}
+wine=wine tarball=far-1.75-i686.tar.gz
+if [ "$arch" = win64 ]; then
+  wine=/usr/lib/wine/wine64 tarball=far-1.75-x86_64.tar.gz
+  export WINELOADER=$wine
+  [ "$work" = "$root/build/realhost-big" ] && work=$root/build/realhost-big64
+fi
 mkdir -p "$work"
-export WINEPREFIX=$work/prefix WINEDEBUG=-all
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEARCH=$arch
 if [ -z "$host" ]; then
   host=$work/host
   if [ ! -f "$host/Far.exe" ]; then
     mkdir -p "$host"
-    tar -xzf "$root/../shared/realhost/far-1.75-i686.tar.gz" -C "$host" || fail "no host tarball"
+    tar -xzf "$root/../shared/realhost/$tarball" -C "$host" || fail "no host tarball"
   fi
 fi
 [ -f "$host/Far.exe" ] || fail "no Far.exe in $host"
 if [ -z "$package" ]; then
   package=$("$root/tools/package.sh") || fail "tools/package.sh failed"
 fi
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  timeout 300 wineboot -i >/dev/null 2>&1 || fail "wineboot failed"
-fi
+# A new prefix each run, of the loader's own kind.
+rm -rf "$WINEPREFIX"
+timeout 300 "$wine" wineboot -i >/dev/null 2>&1 || fail "wineboot failed"
 rm -rf "$host/Plugins/skerrow"
 mkdir -p "$host/Plugins"
 unzip -qo "$package" -d "$host/Plugins" || fail "cannot unpack $package"
 # The plain text is typed each time: no word under the cursor is proposed.
 printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Far\\Plugins\\SKERROW]\n"PickWord"=dword:00000000\n' \
   >"$work/options.reg"
-(cd "$work" && timeout 60 wine regedit /s options.reg) || fail "regedit failed"
+(cd "$work" && timeout 60 "$wine" regedit /s options.reg) || fail "regedit failed"
 
 start_host() {
   t kill-server 2>/dev/null
   t -f /dev/null new-session -d -s e2e -x 80 -y 25 \
-    "cd '$work' && LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 timeout --foreground 600 wine '$host/Far.exe' /e '$1'; echo host-exited-\$?; sleep 30" ||
+    "cd '$work' && LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 timeout --foreground 600 $wine '$host/Far.exe' /e '$1'; echo host-exited-\$?; sleep 30" ||
     fail "tmux did not start"
   wait_re "10Quit" 120 >/dev/null
   t send-keys -t e2e C-Home
