@@ -308,6 +308,16 @@ BIBTEX_OTHER_ENTRY = re.compile(
     rb'^(\s*)@\s*(?!(?:article|book|booklet|conference|inbook|incollection|inproceedings|manual|mastersthesis'
     rb'|misc|phdthesis|proceedings|techreport|unpublished|string|comment|preamble)\b)[A-Za-z]\w*(?=\s*[{(])', re.I)
 HTML_MINOR_HEADING = re.compile(rb'<(/?)h[4-6](?=[\s>])', re.I)
+# MATLAB: ctags loses a function whose parameters have default values, an
+# Octave form ("function addRequired (this, name, val = inputParser.def_val)");
+# it is shown the parameters without them.
+MATLAB_PARAMETERS = re.compile(rb'^(\s*function\b[^(]*\()(.*)$')
+MATLAB_DEFAULT = re.compile(rb'\s*=[^,)]*')
+
+
+def matlab_view(line):
+    m = MATLAB_PARAMETERS.match(line)
+    return m.group(1) + MATLAB_DEFAULT.sub(b'', m.group(2)) if m else line
 
 
 # Definition forms that ctags reads only in part. Clojure: ctags 5.9 knows
@@ -329,6 +339,7 @@ SOURCE_VIEWS = {
     # all the same and are shown to it as <h3>.
     'HTML': lambda line: HTML_MINOR_HEADING.sub(rb'<\1h3', line),
     'BibTeX': lambda line: BIBTEX_OTHER_ENTRY.sub(rb'\1@misc', line),
+    'MatLab': matlab_view,
     'Tex': lambda line: TEX_COMMAND_DEFINITION.sub(lambda m: m.group(1) + b'\\newcommand{' +
                                                    (m.group(2) or m.group(3)) + b'}', line),
 }
