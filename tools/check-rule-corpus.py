@@ -87,7 +87,8 @@ COUNTED = {
     'Haskell': ('Haskell', {'function'}),
     'R': ('R', {'function'}),
     'Elixir': ('Elixir', {'function', 'macro', 'guard'}),
-    'Visual Basic': ('Basic', {'function', 'enum'}),  # and classes, which ctags does not know (below)
+    # ctags has no kind for classes, which count as a type on a "Class" line (basic_kind).
+    'Visual Basic': ('Basic', {'function', 'enum', 'class'}),
     'Assembler x86': ('Asm', {'label', 'macro'}),
     'Batch files': ('DosBatch', {'label'}),
 }
@@ -182,26 +183,9 @@ def binds_function(name, line):
 
 def counted_kind(language, kind, name, line, kinds):
     """The kind a tag counts as, or None when it does not count."""
-    binding = FUNCTION_BINDING_KINDS.get(language, ())
-    if kind in binding and binds_function(name, line):
-        return 'function'
-    if language == 'JavaScript' and kind == 'class' and not CLASS_KEYWORD.search(line):
-        return None
-    if language in PARSED and re.search(rb'(?<![\w$.])' + re.escape(last_part(name)) + rb'\s*\[', line):
-        return None  # "tracker[P] = function": a computed member, which ctags names after the object
-    if language == 'Scheme' and SCHEME_NO_PROCEDURE.match(line):
-        return None
-    if language == 'Lisp' and kind == 'unknown' and LISP_FUNCTION_FORMS.match(line):
-        return 'function'
-    if language == 'Asm' and kind == 'label' and (ASM_DATA.match(line) or ASM_LOCAL_LABEL.match(line)):
-        return None
-    if language == 'Pascal' and not pascal_routine_named(name).search(line):
-        return None
-    if language == 'Basic':
-        if kind == 'type' and BASIC_CLASS.match(line):
-            return 'class'
-        if kind == 'function' and not basic_procedure_named(name).search(line):
-            return None
+    fix = TAG_FIXES.get(language)
+    if fix and fix.kind:
+        kind = fix.kind(kind, name, line)
     return kind if kind in kinds else None
 
 
@@ -228,7 +212,6 @@ PARSERS = {
 # top-level type signatures, equations, classes and instances; on the lines
 # it lists, its name wins.
 PARSER_FIRST = {'Haskell'}
-PARSED = {'JavaScript', 'TypeScript'}  # where computed member names occur
 
 
 def parsed_functions(language, path):
@@ -308,6 +291,16 @@ BIBTEX_OTHER_ENTRY = re.compile(
     rb'^(\s*)@\s*(?!(?:article|book|booklet|conference|inbook|incollection|inproceedings|manual|mastersthesis'
     rb'|misc|phdthesis|proceedings|techreport|unpublished|string|comment|preamble)\b)[A-Za-z]\w*(?=\s*[{(])', re.I)
 HTML_MINOR_HEADING = re.compile(rb'<(/?)h[4-6](?=[\s>])', re.I)
+# MATLAB: ctags loses a function whose parameters have default values, an
+# Octave form ("function addRequired (this, name, val = inputParser.def_val)");
+# it is shown the parameters without them.
+MATLAB_PARAMETERS = re.compile(rb'^(\s*function\b[^(]*\()(.*)$')
+MATLAB_DEFAULT = re.compile(rb'\s*=[^,)]*')
+
+
+def matlab_view(line):
+    m = MATLAB_PARAMETERS.match(line)
+    return m.group(1) + MATLAB_DEFAULT.sub(b'', m.group(2)) if m else line
 
 
 # Definition forms that ctags reads only in part. Clojure: ctags 5.9 knows
@@ -329,6 +322,7 @@ SOURCE_VIEWS = {
     # all the same and are shown to it as <h3>.
     'HTML': lambda line: HTML_MINOR_HEADING.sub(rb'<\1h3', line),
     'BibTeX': lambda line: BIBTEX_OTHER_ENTRY.sub(rb'\1@misc', line),
+    'MatLab': matlab_view,
     'Tex': lambda line: TEX_COMMAND_DEFINITION.sub(lambda m: m.group(1) + b'\\newcommand{' +
                                                    (m.group(2) or m.group(3)) + b'}', line),
 }
@@ -409,23 +403,19 @@ def ctags_tags(ctags, language, path, kinds):
         text = f.read().split(b'\n')
     proc = run_ctags(ctags, language, path, text)
     tags = {}
-    first_body = declarations_end(language, text)
+    fix = TAG_FIXES.get(language, TagFix())
+    first_body = fix.first_body(text) if fix.first_body else 0
     rows = [row.split(b'\t') for row in proc.stdout.split(b'\n')]
-    macros = {fields[0] for fields in rows if len(fields) >= 4 and fields[3] == b'macro'}
+    rows = [fields for fields in rows if len(fields) >= 4 and fields[2].endswith(b';"')]
+    not_tag = fix.file_check(rows) if fix.file_check else None
+    anonymous = ANONYMOUS + ANONYMOUS_BY_LANGUAGE.get(language, ())
     for fields in rows:
-        if len(fields) < 4 or not fields[2].endswith(b';"'):
+        if not_tag and not_tag(fields):
             continue
-        if language == 'Asm' and fields[3] == b'label' and fields[0] in macros:
-            continue
-        anonymous = ANONYMOUS + ANONYMOUS_BY_LANGUAGE.get(language, ())
         if fields[0].startswith(anonymous) or last_part(fields[0]).startswith(anonymous):
             continue
-        if language == 'ObjectiveC' and fields[0].endswith(b':'):
-            line = selector_line(text, int(fields[2][:-2]) - 1, fields[0])
-            fields[0] = fields[0].split(b':')[0]
-        else:
-            line = name_line(text, int(fields[2][:-2]) - 1, fields[0])
-        if not counted_kind(language, fields[3].decode('latin-1'), fields[0],
+        line, tag_name = (fix.tag_line or default_tag_line)(text, int(fields[2][:-2]) - 1, fields[0])
+        if not counted_kind(language, fields[3].decode('latin-1'), tag_name,
                             text[line] if line < len(text) else b'', kinds):
             continue
         if line < first_body:
@@ -434,17 +424,13 @@ def ctags_tags(ctags, language, path, kinds):
             continue
         if language in NOT_DEFINITIONS and line < len(text) and NOT_DEFINITIONS[language].search(text[line]):
             continue
-        if language == 'Kotlin' and not kotlin_function(text, line, fields[0]):
+        if fix.defines and not fix.defines(text, line, tag_name):
             continue
-        name = ESCAPE.sub(lambda m: bytes([int(m.group(1), 16)]) if m.group(1) else b'\\', fields[0])
-        if language == 'R' and len(name) > 2 and name[:1] in b'`"\'' and name[-1:] == name[:1]:
-            name = name[1:-1]  # ctags keeps the quotes of "`[.glue` <- function"; the name has none
-        if language == 'Lisp' and name.startswith((b',', b'`')):
-            continue  # "(defun ,name": a template inside a macro, written where the macro is used
-        if language == 'Haskell' and name in (b'infix', b'infixl', b'infixr'):
-            continue  # a fixity declaration ("infixl 6 <>"), which ctags reads as a function
-        if language == 'Sh' and name.endswith(b'='):
-            continue  # ctags reads the array assignment "dirs=()" as a function "dirs="
+        name = ESCAPE.sub(lambda m: bytes([int(m.group(1), 16)]) if m.group(1) else b'\\', tag_name)
+        if fix.own_name:
+            name = fix.own_name(name)
+        if fix.no_definition and fix.no_definition(name):
+            continue
         names = tags.setdefault(line, [])
         if name not in names:
             names.append(name)
@@ -485,6 +471,18 @@ def name_line(text, line, name):
     return line
 
 
+def default_tag_line(text, line, name):
+    return name_line(text, line, name), name
+
+
+def objective_c_tag_line(text, line, name):
+    """A method whose selector takes arguments is named by its first keyword,
+    on the line where that is written."""
+    if name.endswith(b':'):
+        return selector_line(text, line, name), name.split(b':')[0]
+    return default_tag_line(text, line, name)
+
+
 def selector_line(text, line, selector):
     """The line of an Objective-C method whose selector takes arguments: ctags
     puts it on the line of the body's "{", below a signature of one line per
@@ -496,16 +494,97 @@ def selector_line(text, line, selector):
     return line
 
 
-def declarations_end(language, text):
+def pascal_declarations_end(text):
     """The first line that may hold a definition: in a Pascal unit, routines
     above "implementation" are the interface's declarations, which ctags
     tags like bodies."""
-    if language != 'Pascal':
-        return 0
     for n, line in enumerate(text):
         if PASCAL_IMPLEMENTATION.match(line):
             return n
     return 0
+
+
+def asm_macro_uses(rows):
+    """ctags takes a use of a macro ("cextern dc_x") for a label without a
+    colon: a label named like one of the file's macros is none."""
+    macros = {fields[0] for fields in rows if fields[3] == b'macro'}
+    return lambda fields: fields[3] == b'label' and fields[0] in macros
+
+
+def r_unquoted(name):
+    """ctags keeps the quotes of "`[.glue` <- function"; the name has none."""
+    return name[1:-1] if len(name) > 2 and name[:1] in b'`"\'' and name[-1:] == name[:1] else name
+
+
+def computed_member(name, line):
+    """"tracker[P] = function": a computed member, which ctags names after the
+    object."""
+    return re.search(rb'(?<![\w$.])' + re.escape(last_part(name)) + rb'\s*\[', line) is not None
+
+
+def javascript_kind(kind, name, line):
+    if kind in FUNCTION_BINDING_KINDS['JavaScript'] and binds_function(name, line):
+        return 'function'
+    if kind == 'class' and not CLASS_KEYWORD.search(line):
+        return None
+    return None if computed_member(name, line) else kind
+
+
+def typescript_kind(kind, name, line):
+    if kind in FUNCTION_BINDING_KINDS['TypeScript'] and binds_function(name, line):
+        return 'function'
+    return None if computed_member(name, line) else kind
+
+
+def lisp_kind(kind, name, line):
+    return 'function' if kind == 'unknown' and LISP_FUNCTION_FORMS.match(line) else kind
+
+
+def asm_kind(kind, name, line):
+    return None if kind == 'label' and (ASM_DATA.match(line) or ASM_LOCAL_LABEL.match(line)) else kind
+
+
+def basic_kind(kind, name, line):
+    if kind == 'type' and BASIC_CLASS.match(line):
+        return 'class'
+    if kind == 'function' and not basic_procedure_named(name).search(line):
+        return None
+    return kind
+
+
+# What ctags_tags corrects in ctags's tags of one language, beside the tables
+# above; a language whose tags need no correction has no row. Each field is a
+# function or None:
+#   kind(kind, name, line): the kind that a tag on that line counts as, or
+#       None where it is no definition (counted_kind);
+#   file_check(rows): for the tag rows of a file, a test of one row that
+#       tells that it is no definition, judged by the other rows;
+#   tag_line(text, line, name): (line, name) of a tag as the code writes it,
+#       default_tag_line where None;
+#   defines(text, line, name): whether the tag at that line defines code;
+#   own_name(name): the name without what ctags adds to it;
+#   no_definition(name): whether a name is no definition, whatever its kind;
+#   first_body(text): the first line that may hold a definition.
+TagFix = collections.namedtuple('TagFix', 'kind file_check tag_line defines own_name no_definition first_body',
+                                defaults=(None,) * 7)
+TAG_FIXES = {
+    'JavaScript': TagFix(kind=javascript_kind),
+    'TypeScript': TagFix(kind=typescript_kind),
+    'Scheme': TagFix(kind=lambda kind, name, line: None if SCHEME_NO_PROCEDURE.match(line) else kind),
+    # "(defun ,name": a template inside a macro, written where the macro is used.
+    'Lisp': TagFix(kind=lisp_kind, no_definition=lambda name: name.startswith((b',', b'`'))),
+    'Asm': TagFix(kind=asm_kind, file_check=asm_macro_uses),
+    'Pascal': TagFix(kind=lambda kind, name, line: kind if pascal_routine_named(name).search(line) else None,
+                     first_body=pascal_declarations_end),
+    'Basic': TagFix(kind=basic_kind),
+    'ObjectiveC': TagFix(tag_line=objective_c_tag_line),
+    'Kotlin': TagFix(defines=kotlin_function),
+    'R': TagFix(own_name=r_unquoted),
+    # A fixity declaration ("infixl 6 <>"), which ctags reads as a function.
+    'Haskell': TagFix(no_definition=lambda name: name in (b'infix', b'infixl', b'infixr')),
+    # ctags reads the array assignment "dirs=()" as a function "dirs=".
+    'Sh': TagFix(no_definition=lambda name: name.endswith(b'=')),
+}
 
 
 def last_part(name):

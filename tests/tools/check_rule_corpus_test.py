@@ -328,6 +328,18 @@ BIBTEX = b'''@string{ieee = "IEEE"}
 }
 '''
 
+MATLAB = b'''classdef Parser < handle
+  methods
+    function addRequired (this, name, val = Parser.def_val)
+      this.names{end+1} = name;
+    end
+    function r = count (this, start = 1)
+      r = numel (this.names) - start;
+    end
+  end
+end
+'''
+
 
 def test_oracle_corrections():
     """Where the tagger misfiles or leaves out definitions, the oracle says what
@@ -396,7 +408,9 @@ def test_oracle_corrections():
             ('report.tex', TEX, 'TeX, LaTeX', {0: [b'\\station'], 1: [b'\\vec'], 2: [b'\\remark'],
                                                3: [b'observation'], 4: [b'Methods']}),
             # Entries of a type ctags does not know count; a string does not.
-            ('refs.bib', BIBTEX, 'BibTeX', {1: [b'knuth84'], 4: [b'IEEEhowto:IEEEtranpage']})):
+            ('refs.bib', BIBTEX, 'BibTeX', {1: [b'knuth84'], 4: [b'IEEEhowto:IEEEtranpage']}),
+            # A function whose parameters have default values counts.
+            ('parser.m', MATLAB, 'MATLAB', {2: [b'addRequired'], 5: [b'count']})):
         path = os.path.join(WORK, name)
         with open(path, 'wb') as f:
             f.write(text)

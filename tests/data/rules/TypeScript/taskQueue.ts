@@ -197,3 +197,88 @@ namespace tasks.history {
     }
   }
 }
+
+export class FileCache {
+  #entries = new Map<string, string>();
+  #hits = 0;
+
+  #touch(key: string): void {
+    this.#hits += key.length > 0 ? 1 : 0;
+  }
+
+  async #load(path: string): Promise<string> {
+    return `contents of ${path}`;
+  }
+
+  static #instances = 0;
+
+  static #count(): number {
+    return FileCache.#instances;
+  }
+
+  #report = (label: string) => {
+    console.log(label, this.#hits, FileCache.#count());
+  };
+
+  private read(path: string): string;
+  private read(path: string, encoding: string): string;
+  private read(
+    path: string,
+    encoding = 'utf8',
+  ): string {
+    this.#touch(path);
+    return this.#entries.get(path) ?? encoding;
+  }
+
+  public async fetch(path: string, options: { retries: number; timeoutMs: number },
+                     onProgress?: (done: number) => void): Promise<string> {
+    const error = new Error(
+      `cannot fetch ${path}`,
+    );
+    if (options.retries < 0) {
+      throw error;
+    }
+    onProgress?.(1);
+    this.#report(path);
+    return this.#load(path);
+  }
+
+  then<R = string, E = never>(
+    onDone: (value: string) => R,
+    onFail?: (reason: unknown) => E,
+  ): Promise<R | E> {
+    return Promise.resolve(this.read('index')).then(onDone, onFail);
+  }
+
+  catch<T = never>(
+    onFail: (reason: unknown) => T,
+  ): Promise<string | T> {
+    return Promise.resolve('').catch(onFail);
+  }
+}
+
+export function watch(
+  root: string,
+  fileExists: (fileName: string) => boolean,
+  onChange: (fileName: string) => void,
+): void {
+  if (fileExists(root)) {
+    onChange(root);
+  }
+}
+
+const lines = (async function * <T>(source: AsyncIterable<T>) {
+  for await (const item of source) {
+    yield String(item);
+  }
+});
+
+const client = { stream: null as unknown };
+client.stream = ((url: string, options: object) => {
+  return { url, options, lines };
+});
+
+const resolveAll = (
+  names: string[],
+  base: string,
+) => names.map((name) => `${base}/${name}`);

@@ -240,3 +240,74 @@ int Registry::shard(int index, int total) const {
          std::count_if(names.begin(), names.end(),
                        [&](const std::string& n) { return n.empty(); });
 }
+
+namespace geo {
+
+// A cache of rendered reports, kept in a skip list by shape name.
+template <typename Key, class Comparator>
+class SkipList {
+ public:
+  class Iterator {
+   public:
+    explicit Iterator(const SkipList* list) : list_(list), node_(nullptr) {}
+    void Prev();
+
+   private:
+    const SkipList* list_;
+    const void* node_;
+  };
+
+  bool Search(const std::string& text, const std::string& context,
+              bool anchored) const {
+    return anchored ? text == context : text.find(context) != std::string::npos;
+  }
+};
+
+template <typename Key, class Comparator>
+inline void SkipList<Key, Comparator>::Iterator::Prev() {
+  node_ = list_ == nullptr ? nullptr : node_;
+}
+
+class ReportCache {
+ public:
+  ReportCache(std::size_t capacity, const Comparator* cmp)
+      : capacity_(capacity),
+        cmp_(cmp),
+        total_bytes(0) {}
+
+  bool Read(std::uint64_t offset, std::size_t n, std::string* result, char* scratch) const;
+  void ForEach(void* arg, bool (*func)(void*, int, const Shape*)) const;
+  static bool Fits(std::size_t used, std::size_t n, std::size_t limit);
+
+ private:
+  std::size_t capacity_;
+  const Comparator* cmp_;
+  std::size_t total_bytes;
+};
+
+bool ReportCache::Read(std::uint64_t offset, std::size_t n, std::string* result,
+                       char* scratch) const {
+  if (offset + n > capacity_ ||
+      cmp_->Compare(std::string(scratch, n), *result) !=
+          0) {
+    return false;
+  }
+  result->assign(scratch, n);
+  return true;
+}
+
+void ReportCache::ForEach(void* arg,
+                          bool (*func)(void*, int, const Shape*)) const {
+  for (std::size_t i = 0; i < total_bytes; ++i) {
+    if (!(*func)(arg, static_cast<int>(i), nullptr)) {
+      break;
+    }
+  }
+}
+
+/* static */ bool ReportCache::Fits(std::size_t used, std::size_t n,
+                                    std::size_t limit) {
+  return used + n <= limit;
+}
+
+}  // namespace geo
