@@ -10,7 +10,6 @@
 #include <stdint.h>
 #include <string.h>
 
-#include "search/result_list.h"
 #include "settings/options.h"
 #include "settings/registry_store.h"
 #include "settings/rule_set_label.h"
@@ -20,6 +19,8 @@
 #include "shell/dialog_template.h"
 #include "shell/host_info.h"
 #include "shell/messages.h"
+#include "text/bounded_copy.h"
+#include "text/trim_blanks.h"
 
 const char kRuleSetsHelp[] = "Extensions";
 
