@@ -6,7 +6,7 @@
 
 #include <string.h>
 
-#include "settings/rule_sets.h"
+#include "settings/rule_set_key.h"
 #include "text/bounded_copy.h"
 #include "text/fold_case.h"
 

@@ -4,7 +4,7 @@
 // Covered by tests/settings/rule_set_menu_test.cpp.
 #include "settings/rule_set_rename.h"
 
-#include "settings/rule_sets.h"
+#include "settings/rule_set_key.h"
 #include "shell/win_api.h"
 #include "text/bounded_copy.h"
 
