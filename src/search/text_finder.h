@@ -6,10 +6,7 @@
 
 #include <stddef.h>
 
-// A group buffer handed to FindText must hold kGroupBufferSize bytes: a group
-// text is cut to kGroupBufferSize - 1 characters and always terminated (the
-// line scan passes its 512-byte currentFunction).
-enum { kGroupBufferSize = 512 };
+#include "search/pattern_search.h"
 
 // Returns 1 when `line` contains `text` (patternMode 0: byte-exact substring,
 // leftmost) or matches the pattern prefix + text + suffix (patternMode non-zero)
