@@ -55,16 +55,52 @@ void AddComplement(CharSet* set, const CharSet& members) {
   }
 }
 
-unsigned char FoldByte(unsigned char byte) {
+namespace {
+
+constexpr unsigned char Fold(unsigned char byte) {
   if ((byte >= 0x41 && byte <= 0x5A) || (byte >= 0x80 && byte <= 0x8F)) return byte + 0x20;
   if (byte >= 0x90 && byte <= 0x9F) return byte + 0x50;
   if (byte >= 0xF0 && byte <= 0xF7 && byte % 2 == 0) return byte + 1;
   return byte;
 }
 
+// The fold's inverse, made from the fold itself so the two cannot drift
+// apart: entry f is the byte other than f that folds onto f, else f.
+struct FoldInverse {
+  unsigned char partner[256];
+};
+
+constexpr FoldInverse MakeFoldInverse() {
+  FoldInverse inverse{};
+  for (int b = 0; b < 256; ++b) inverse.partner[b] = static_cast<unsigned char>(b);
+  for (int b = 0; b < 256; ++b) {
+    const unsigned char folded = Fold(static_cast<unsigned char>(b));
+    if (folded != b) inverse.partner[folded] = static_cast<unsigned char>(b);
+  }
+  return inverse;
+}
+
+constexpr FoldInverse kFoldInverse = MakeFoldInverse();
+
+// What the users of the inverse rely on: folded bytes fold onto themselves,
+// and at most one other byte folds onto any byte, so the folded byte and its
+// partner are all the bytes that fold onto it.
+constexpr bool FoldHasOnePartnerEach() {
+  for (int b = 0; b < 256; ++b) {
+    const unsigned char folded = Fold(static_cast<unsigned char>(b));
+    if (Fold(folded) != folded) return false;
+    if (folded != b && kFoldInverse.partner[folded] != b) return false;
+  }
+  return true;
+}
+static_assert(FoldHasOnePartnerEach(), "every byte has at most one upper-case partner");
+
+}  // namespace
+
+unsigned char FoldByte(unsigned char byte) {
+  return Fold(byte);
+}
+
 unsigned char UpperPartner(unsigned char folded) {
-  if ((folded >= 'a' && folded <= 'z') || (folded >= 0xA0 && folded <= 0xAF)) return folded - 0x20;
-  if (folded >= 0xE0 && folded <= 0xEF) return folded - 0x50;
-  if (folded >= 0xF0 && folded <= 0xF7 && folded % 2 == 1) return folded - 1;
-  return folded;
+  return kFoldInverse.partner[folded];
 }

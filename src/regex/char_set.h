@@ -38,5 +38,6 @@ void AddComplement(CharSet* set, const CharSet& members);
 // text is found by a pattern with /i too.
 unsigned char FoldByte(unsigned char byte);
 // The upper-case letter that FoldByte maps onto `folded`, else `folded`
-// itself: FoldByte's inverse on its image.
+// itself: FoldByte's inverse on its image. No byte has more than one such
+// letter, so `folded` and its partner are every byte that folds onto `folded`.
 unsigned char UpperPartner(unsigned char folded);

@@ -45,31 +45,12 @@ Start Unsafe() {
   return start;
 }
 
-// The bytes that fold onto the same byte as `wanted`. Compilation runs for
-// every new pattern, so the table of partners is built once, not a pass
-// over all bytes per literal.
+// The bytes that fold onto the same byte as `wanted`: the folded byte and
+// its one partner.
 void AddFoldedPreimages(CharSet* set, unsigned char wanted) {
-  // Bytes 0 and 1 fold onto themselves, so neither is ever a partner.
-  const unsigned char kNone = 0, kMany = 1;
-  static unsigned char partner[256];  // the other byte that folds onto this one
-  static bool built = false;
-  if (!built) {
-    for (int byte = 0; byte < 256; ++byte) {
-      unsigned char folded = FoldByte(static_cast<unsigned char>(byte));
-      if (folded == byte) continue;
-      partner[folded] = partner[folded] == kNone ? static_cast<unsigned char>(byte) : kMany;
-    }
-    built = true;
-  }
   unsigned char folded = FoldByte(wanted);
-  if (partner[folded] == kMany) {
-    for (int byte = 0; byte < 256; ++byte)
-      if (FoldByte(static_cast<unsigned char>(byte)) == folded)
-        AddToSet(set, static_cast<unsigned char>(byte));
-    return;
-  }
-  if (FoldByte(folded) == folded) AddToSet(set, folded);
-  if (partner[folded] != kNone) AddToSet(set, partner[folded]);
+  AddToSet(set, folded);
+  AddToSet(set, UpperPartner(folded));
 }
 
 Start ItemStart(const Analysis& analysis, int code) {

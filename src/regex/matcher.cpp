@@ -8,6 +8,7 @@
 #include "regex/char_set.h"
 #include "regex/pattern_object.h"
 #include "regex/register_use.h"
+#include "regex/saved_registers.h"
 #include "regex/token_codes.h"
 #include "regex/tree_builder.h"
 

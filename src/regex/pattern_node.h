@@ -38,6 +38,9 @@ inline bool IsLookAroundKind(int kind) {
   return kind >= NodeLookBehind && kind <= NodeNegLookAhead;
 }
 
+// Groups 0 to kMaxGroups - 1 have registers; a group node's `low` is its number.
+enum { kMaxGroups = 16 };
+
 struct PatternNode {
   int kind;
   union {

@@ -10,8 +10,6 @@
 #include "regex/pattern_node.h"
 #include "regex/prefilter.h"
 
-enum { kMaxGroups = 16 };
-
 // What a match fills; the caller provides all of it.
 struct MatchGroups {
   short groupStart[kMaxGroups];  // signed 16-bit offsets from textStart, -1 when not set

@@ -5,7 +5,7 @@
 // alternatives of its chain, which only costs a copy.
 #include "regex/register_use.h"
 
-#include "regex/pattern_object.h"
+#include "regex/pattern_node.h"
 #include "regex/token_codes.h"
 
 namespace {

@@ -21,6 +21,7 @@
 #include "regex/char_set.h"
 #include "regex/pattern_object.h"
 #include "regex/register_use.h"
+#include "regex/saved_registers.h"
 #include "regex/token_codes.h"
 
 // Walks the operand while it succeeds and moves; returns the number of

@@ -2,9 +2,9 @@
 #include "search/function_header.h"
 
 #include "search/pattern_search.h"
-#include "search/result_list.h"
 #include "search/text_finder.h"
 #include "settings/options.h"
+#include "text/trim_blanks.h"
 
 #include <string.h>
 

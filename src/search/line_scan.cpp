@@ -8,7 +8,6 @@
 // Covered by tests/search/line_scan_test.cpp.
 #include "search/line_scan.h"
 
-#include "search/fold_case.h"
 #include "search/function_header.h"
 #include "search/message_format.h"
 #include "search/pattern_search.h"
@@ -17,6 +16,8 @@
 #include "shell/host_info.h"
 #include "shell/messages.h"
 #include "shell/win_api.h"
+#include "text/bounded_copy.h"
+#include "text/fold_case.h"
 
 #include <string.h>
 

@@ -1,8 +1,8 @@
 // Covered by tests/search/results_menu_test.cpp.
 #include "search/message_format.h"
 
-#include "search/result_list.h"
 #include "shell/win_api.h"
+#include "text/bounded_copy.h"
 
 #include <string.h>
 

@@ -7,7 +7,6 @@
 
 #include "regex/pattern_memory.h"
 #include "regex/pattern_object.h"
-#include "search/text_finder.h"
 #include "shell/editor_access.h"
 #include "shell/host_info.h"
 #include "shell/messages.h"

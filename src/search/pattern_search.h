@@ -15,6 +15,11 @@ extern int badPatternShown;
 // longer one from elsewhere is composed in a heap block.
 enum { kComposedPatternSize = 3 * 512 };
 
+// A group buffer handed to FindText must hold kGroupBufferSize bytes: a group
+// text is cut to kGroupBufferSize - 1 characters and always terminated (the
+// line scan passes its 512-byte currentFunction).
+enum { kGroupBufferSize = 512 };
+
 // FindText with patternMode non-zero (see text_finder.h).
 int FindPattern(const char* line, const char* text, int* position, int group, char* groupBuffer,
                 const char* prefix, const char* suffix);

@@ -6,6 +6,7 @@
 #include "search/result_list.h"
 
 #include "shell/win_api.h"
+#include "text/bounded_copy.h"
 
 #include <new>
 #include <stdint.h>
@@ -24,10 +25,6 @@ unsigned Widened(unsigned count, uint64_t growth) {
 // The least growth: the step, or one slot when the step is 0.
 uint64_t LeastGrowth(unsigned step) {
   return step ? step : 1;
-}
-
-bool IsBlank(unsigned char c) {
-  return c == ' ' || (c >= 9 && c <= 13);
 }
 
 // Where the stored copy of a found line starts: at the line's start while
@@ -121,22 +118,4 @@ const SearchResult* AddSearchResult(ResultList* list, int line, int position, co
   unsigned before = list->Count();
   if (list->Add(result) == before) return nullptr;
   return result;
-}
-
-char* TrimBlanks(char* text) {
-  size_t length = strlen(text);
-  while (length > 0 && IsBlank(static_cast<unsigned char>(text[length - 1]))) --length;
-  text[length] = '\0';
-  size_t lead = 0;
-  while (lead < length && IsBlank(static_cast<unsigned char>(text[lead]))) ++lead;
-  if (lead) memmove(text, text + lead, length - lead + 1);
-  return text;
-}
-
-size_t CopyCut(char* dest, const char* source, size_t size) {
-  if (size == 0) return 0;
-  size_t length = strnlen(source, size - 1);
-  memcpy(dest, source, length);
-  dest[length] = '\0';
-  return length;
 }

@@ -1,5 +1,5 @@
 // The found lines of one search command: SearchResult records in a growable,
-// owning ResultList, and TrimBlanks, the trimming every text column uses.
+// owning ResultList.
 // Covered by tests/search/result_list_test.cpp.
 #pragma once
 
@@ -69,11 +69,3 @@ class ResultList {
 // be allocated or stored: the line is then dropped.
 const SearchResult* AddSearchResult(ResultList* list, int line, int position, const char* text,
                                     const char* function);
-
-// Removes trailing, then leading bytes 9 to 13 and 32 in place (no byte of 128
-// or above counts as blank) and returns `text`.
-char* TrimBlanks(char* text);
-
-// Copies at most size - 1 bytes of `source` and a terminator into `dest`.
-// Returns the length copied.
-size_t CopyCut(char* dest, const char* source, size_t size);

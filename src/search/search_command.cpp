@@ -4,8 +4,8 @@
 #include "search/search_command.h"
 
 #include "search/line_scan.h"
-#include "search/result_list.h"
 #include "search/search_dialog.h"
+#include "text/bounded_copy.h"
 
 void RunSearchCommand() {
   LineScan scan;

@@ -7,14 +7,14 @@
 
 #include <string.h>
 
-#include "search/result_list.h"
-#include "search/text_finder.h"
 #include "settings/options.h"
 #include "settings/rule_set_label.h"
 #include "settings/rule_sets.h"
 #include "shell/dialog_template.h"
 #include "shell/host_info.h"
 #include "shell/messages.h"
+#include "text/bounded_copy.h"
+#include "text/trim_blanks.h"
 
 char LastSearchText[kSearchTextSize];
 

@@ -1,4 +1,4 @@
-// Plain mode of FindText and the string helpers. The substring search is
+// Plain mode of FindText and the substring searches. The substring search is
 // memchr for the first byte and memcmp for the rest: the libraries' vectorised
 // loops do the scanning, and a start closer to the end than the needle is
 // long is never tried. The case-insensitive search looks for every byte that
@@ -93,12 +93,6 @@ const char* FindFoldedBytes(const char* haystack, size_t haystackLength,
 
 const char* FindSubstring(const char* haystack, const char* needle) {
   return FindBytes(haystack, strlen(haystack), needle, strlen(needle));
-}
-
-void CopyPadded(char* dest, const char* source, size_t n) {
-  size_t length = strnlen(source, n);
-  memcpy(dest, source, length);
-  memset(dest + length, 0, n - length);
 }
 
 int FindText(int patternMode, const char* line, const char* text, int* position, int group,

@@ -1,15 +1,12 @@
 // FindText: does one line contain the search text (plain mode) or match the
 // pattern (pattern mode, in pattern_search.cpp), and where does the match
-// begin. FindSubstring and CopyPadded are the string helpers it shares.
+// begin. FindSubstring and FindBytes are the substring searches it shares.
 // Covered by tests/search/text_finder_test.cpp and pattern_search_test.cpp.
 #pragma once
 
 #include <stddef.h>
 
-// A group buffer handed to FindText must hold kGroupBufferSize bytes: a group
-// text is cut to kGroupBufferSize - 1 characters and always terminated (the
-// line scan passes its 512-byte currentFunction).
-enum { kGroupBufferSize = 512 };
+#include "search/pattern_search.h"
 
 // Returns 1 when `line` contains `text` (patternMode 0: byte-exact substring,
 // leftmost) or matches the pattern prefix + text + suffix (patternMode non-zero)
@@ -51,8 +48,3 @@ FoldedNeedle PrepareFoldedNeedle(const char* folded, size_t length, const unsign
 // needle's table, without making the copy.
 const char* FindFoldedBytes(const char* haystack, size_t haystackLength,
                             const FoldedNeedle& needle);
-
-// Copies the first n bytes of `source` (all of it when shorter) into `dest`
-// and fills with zero bytes up to n bytes in all. Writes nothing beyond n
-// bytes: a caller that wants a terminator after n bytes writes it itself.
-void CopyPadded(char* dest, const char* source, size_t n);

@@ -5,7 +5,7 @@
 
 #include <string.h>
 
-#include "search/text_finder.h"
+#include "text/bounded_copy.h"
 
 bool JoinKeyPath(char* dest, size_t size, const char* parent, const char* child) {
   size_t parentLength = strlen(parent);

@@ -10,16 +10,17 @@
 #include <stdint.h>
 #include <string.h>
 
-#include "search/result_list.h"
 #include "settings/options.h"
 #include "settings/registry_store.h"
+#include "settings/rule_set_key.h"
 #include "settings/rule_set_label.h"
 #include "settings/rule_set_name.h"
 #include "settings/rule_set_rename.h"
-#include "settings/rule_sets.h"
 #include "shell/dialog_template.h"
 #include "shell/host_info.h"
 #include "shell/messages.h"
+#include "text/bounded_copy.h"
+#include "text/trim_blanks.h"
 
 const char kRuleSetsHelp[] = "Extensions";
 

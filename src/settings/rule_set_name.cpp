@@ -6,9 +6,9 @@
 
 #include <string.h>
 
-#include "search/fold_case.h"
-#include "search/result_list.h"
-#include "settings/rule_sets.h"
+#include "settings/rule_set_key.h"
+#include "text/bounded_copy.h"
+#include "text/fold_case.h"
 
 bool SameRuleSetName(const char* a, const char* b) {
   const unsigned char* p = reinterpret_cast<const unsigned char*>(a);

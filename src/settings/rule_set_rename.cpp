@@ -4,9 +4,9 @@
 // Covered by tests/settings/rule_set_menu_test.cpp.
 #include "settings/rule_set_rename.h"
 
-#include "search/result_list.h"
-#include "settings/rule_sets.h"
+#include "settings/rule_set_key.h"
 #include "shell/win_api.h"
+#include "text/bounded_copy.h"
 
 // Copies every value of the set `from` into a set `to` created for it, then
 // deletes `from`. False, with `from` as it was and no `to` left behind, when

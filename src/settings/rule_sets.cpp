@@ -9,23 +9,16 @@
 
 #include "settings/mask_list.h"
 #include "settings/rule_set_dialog.h"
+#include "settings/rule_set_key.h"
 #include "settings/rule_set_name.h"
 #include "shell/host_info.h"
 #include "shell/messages.h"
-
-const char kRuleSetsKey[] = "Extensions";
 
 // Copies at most size - 1 characters of `source` into `dest`, terminated.
 static void CopyBounded(char* dest, const char* source, size_t size) {
   size_t length = strnlen(source, size - 1);
   memmove(dest, source, length);
   dest[length] = 0;
-}
-
-bool RuleSetSubPath(char (&dest)[kSubPathSize], const char* name) {
-  dest[0] = 0;
-  if (!name[0] || strchr(name, '\\')) return false;
-  return JoinKeyPath(dest, sizeof dest, kRuleSetsKey, name);
 }
 
 void LoadRuleSet(FunctionRule* rule, const char* subPath) {

@@ -8,13 +8,6 @@
 #include "settings/options.h"
 #include "settings/registry_store.h"
 
-// The key below PluginKey that holds one sub-key per rule set.
-extern const char kRuleSetsKey[];
-
-// "Extensions\<name>" into `dest`; false (and `dest` empty) when the name is
-// empty, contains a backslash (it would name some other, nested key) or does
-// not fit.
-bool RuleSetSubPath(char (&dest)[kSubPathSize], const char* name);
 // Reads RegNum (default 1), Match and Ignore (default empty, each up to
 // kRuleTextSize - 1 characters) of the set at `subPath` into `rule`.
 void LoadRuleSet(FunctionRule* rule, const char* subPath);

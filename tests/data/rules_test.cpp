@@ -31,6 +31,7 @@
 #include "settings/options.h"
 #include "settings/registry_fixture.h"
 #include "settings/registry_store.h"
+#include "settings/rule_set_key.h"
 #include "settings/rule_sets.h"
 #include "shell/editor_access.h"
 #include "shell/win_api.h"

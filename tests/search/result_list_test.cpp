@@ -1,4 +1,4 @@
-// ResultList growth and ownership, AddSearchResult's limits, TrimBlanks.
+// ResultList growth and ownership, AddSearchResult's limits.
 #include "search/result_list.h"
 
 #include <gtest/gtest.h>
@@ -173,43 +173,6 @@ TEST(AddSearchResult, PositionPastTheTextKeepsItsStart) {
   EXPECT_EQ(result->textStart, 0);
   EXPECT_STREQ(result->text, "short");
   list.Destroy(2);
-}
-
-TEST(TrimBlanks, RemovesTheWhitespaceClassAtBothEnds) {
-  struct Case {
-    const char* text;
-    const char* trimmed;
-  } cases[] = {
-      {"", ""},
-      {" \t\r\n\v\f ", ""},
-      {"  a b  ", "a b"},
-      {"\tint main()\r", "int main()"},
-      {"a", "a"},
-      {"\xFF"
-       "a\xFF",
-       "\xFF"
-       "a\xFF"},  // 0xFF (a no-break space in 866) is not blank
-      {"\xA0 x", "\xA0 x"},
-      {"\x08x\x0E", "\x08x\x0E"},  // 8 and 14 lie outside 9..13
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    char buffer[64];
-    strcpy(buffer, c.text);
-    EXPECT_EQ(TrimBlanks(buffer), buffer);
-    EXPECT_STREQ(buffer, c.trimmed);
-  }
-}
-
-TEST(CopyCut, StopsAtTheTerminatorOrTheSize) {
-  char buffer[8];
-  memset(buffer, '#', sizeof buffer);
-  EXPECT_EQ(CopyCut(buffer, "abc", 4), 3u);
-  EXPECT_STREQ(buffer, "abc");
-  EXPECT_EQ(CopyCut(buffer, "abcdef", 4), 3u);
-  EXPECT_STREQ(buffer, "abc");
-  EXPECT_EQ(buffer[4], '#');
-  EXPECT_EQ(CopyCut(buffer, "abc", 0), 0u);
 }
 
 TEST(ResultList, FullArrayThatCannotGrowDropsTheNewElement) {

@@ -1,4 +1,4 @@
-// Plain mode of FindText, FindSubstring and CopyPadded.
+// Plain mode of FindText and FindSubstring.
 #include "search/text_finder.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "regex/char_set.h"
-#include "search/fold_case.h"
+#include "text/fold_case.h"
 
 namespace {
 
@@ -88,19 +88,6 @@ TEST(FindText, PlainModeTakesPatternCharactersLiterally) {
   EXPECT_EQ(FindText(0, "f(a.b*)", "a.b*", &position, 1, group, "/", "/i"), 1);
   EXPECT_EQ(position, 2);
   EXPECT_STREQ(group, "kept");  // plain mode writes no group
-}
-
-TEST(CopyPadded, PadsWithZerosAndWritesNothingBeyondN) {
-  char buffer[10];
-  memset(buffer, '#', sizeof buffer);
-  CopyPadded(buffer, "abc", 6);
-  EXPECT_EQ(std::string(buffer, 7), std::string("abc\0\0\0#", 7));
-  memset(buffer, '#', sizeof buffer);
-  CopyPadded(buffer, "abcdefgh", 4);
-  EXPECT_EQ(std::string(buffer, 5), "abcd#");  // no terminator after n bytes
-  memset(buffer, '#', sizeof buffer);
-  CopyPadded(buffer, "abc", 0);
-  EXPECT_EQ(buffer[0], '#');
 }
 
 TEST(FindFoldedBytes, GivesWhatSearchingAFoldedCopyGives) {

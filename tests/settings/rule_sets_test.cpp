@@ -9,6 +9,7 @@
 #include <string>
 
 #include "settings/mask_list.h"
+#include "settings/rule_set_key.h"
 #include "settings/module_fixture.h"
 #include "shell/host_info.h"
 #include "shell/messages.h"

@@ -2,8 +2,8 @@
 // code pages do not change while the host runs. A byte is folded only when it
 // is a letter in ANSI and comes back unchanged from OEM to ANSI and back, so
 // OEM bytes with no ANSI counterpart stay as they are.
-// Covered by tests/search/fold_case_test.cpp (against the calls, all 256 bytes).
-#include "search/fold_case.h"
+// Covered by tests/text/fold_case_test.cpp (against the calls, all 256 bytes).
+#include "text/fold_case.h"
 
 #include "shell/win_api.h"
 

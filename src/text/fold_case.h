@@ -2,7 +2,7 @@
 // character calls do (OEM to ANSI and back, IsCharAlphaA, CharUpperA), for the
 // plain case-insensitive search. Offsets in a folded copy are offsets in the
 // unfolded text.
-// Covered by tests/search/fold_case_test.cpp.
+// Covered by tests/text/fold_case_test.cpp.
 #pragma once
 
 #include <stddef.h>

@@ -1,6 +1,6 @@
 // The module's four exports. Each entry point is a few lines: the work lives in
 // the subsystems (settings, search command, configuration dialog).
-// Covered by tests/shell/entry_points_test.cpp.
+// Covered by tests/module/entry_points_test.cpp.
 #include "search/search_command.h"
 #include "settings/config_dialog.h"
 #include "settings/options.h"

@@ -1,7 +1,7 @@
 // FoldCase against the four Windows calls it stands for, byte by byte. The
 // same test runs on the stand-in and under Wine, so the table is proven
 // against both.
-#include "search/fold_case.h"
+#include "text/fold_case.h"
 
 #include <gtest/gtest.h>
 
