@@ -111,7 +111,7 @@ bool PatternObject::CompilePattern(const char* pattern) {
   BuildPrefilter(root, &prefilter);
   readsRegisters = MarkRegisterUse(root);
   BuildFirstByteSet(root, ignoreCase != 0, &firstBytes);
-  MarkKeepsAll(root, ignoreCase != 0);
+  if (!MarkRestStarts(root, ignoreCase != 0)) return Fail(ErrOutOfMemory);
   FreePatternBlock(tokens);
   tokens = nullptr;
   error = CompileOk;

@@ -98,8 +98,10 @@ class PatternObject {
   // the same either way.
   void SetPrefilterEnabled(bool enabled) { prefilterEnabled = enabled; }
   // For tests and benchmarks only: off, every greedy repetition backs off
-  // byte by byte even where the rest cannot start with a byte it took
-  // (give_back.h). Off too while the prefilter is off.
+  // byte by byte even where the rest cannot start with a byte it took, and
+  // every repetition tries the rest wherever it would have to decide, even
+  // where the rest cannot start (give_back.h). Off too while the prefilter
+  // is off.
   void SetKeepAllEnabled(bool enabled) { keepAllEnabled = enabled; }
 
  private:
@@ -151,6 +153,9 @@ class PatternObject {
   bool BackOff(const PatternNode* node, const char* start, KeptIterations* kept);
   void ClearRegisters();
   bool KeepsAll(const PatternNode* node) const;
+  bool RestCannotStart(const PatternNode* node) const;
+  bool TryRest(const PatternNode* node);
+  int PassOver(const PatternNode* node);
   bool WalkOrUndo(const PatternNode* node);
   bool WalkUndoing(const PatternNode* node);
   bool WalkRest(const PatternNode* node);
