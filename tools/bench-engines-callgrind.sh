@@ -16,7 +16,7 @@ valgrind --tool=callgrind --callgrind-out-file="$out/cg.out" --dump-instr=no \
   "$dir/bin/bench_regex_engines" --tables --once >/dev/null 2>"$out/log"
 # Each dump: "desc: Trigger: Client Request: set|rule|engine|lines", then
 # "summary: N" or "totals: N".
-for dump in "$out"/cg.out.*; do
+for dump in $(ls -v "$out"/cg.out.*); do
   awk '/^desc: Trigger: Client Request: /{sub(/^desc: Trigger: Client Request: /, ""); label=$0}
        /^(summary|totals): /{if (label != "") print label "|" $2; exit}' "$dump"
 done | awk -F'|' '

@@ -29,9 +29,19 @@ bool IsLazy(int kind) {
          kind == NodeLazyAtLeast || kind == NodeLazyBetween;
 }
 
+// A repetition or alternative that owns the node would walk other
+// iterations or members after it, where RestMatches goes straight out.
+bool RestIsWalked(const PatternNode* node) {
+  for (const PatternNode* owner = node->parent; owner && !IsLookAroundKind(owner->kind);
+       owner = owner->parent)
+    if (owner->kind != NodeGroup) return false;
+  return true;
+}
+
 // False only when out of memory.
 bool MarkRepetition(PatternNode* node, bool ignoreCase) {
   node->keepsAll = false;
+  node->restIsWalked = RestIsWalked(node);
   bool lazy = IsLazy(node->kind);
   if ((!lazy && !BacksOff(node->kind)) || !node->operand.child) return true;
   CharSet rest, taken;

@@ -153,6 +153,7 @@ class PatternObject {
   bool BackOff(const PatternNode* node, const char* start, KeptIterations* kept);
   void ClearRegisters();
   bool KeepsAll(const PatternNode* node) const;
+  bool DecidesAtStop(const PatternNode* node) const;
   bool RestCannotStart(const PatternNode* node) const;
   bool TryRest(const PatternNode* node);
   int PassOver(const PatternNode* node);

@@ -165,6 +165,16 @@ bool PatternObject::KeepsAll(const PatternNode* node) const {
   return node->keepsAll && keepAllEnabled && prefilterEnabled;
 }
 
+// Whether a repetition that keeps all it took can stop where it stopped
+// without trying the rest there first: the walk goes on with that very rest,
+// and where it fails there, it fails at the start too, on a byte the
+// repetition took. The repetition's operand tests one byte and writes no
+// register. Spares a try of the rest, which would itself try the rest of
+// every such repetition after it.
+bool PatternObject::DecidesAtStop(const PatternNode* node) const {
+  return KeepsAll(node) && node->restIsWalked;
+}
+
 // Whether trying the rest at textPos would fail on the byte there and change
 // nothing (give_back.h), so that the try can be skipped. At the end of the
 // text the rest is always tried: it may hold there, or want the byte past a
@@ -201,6 +211,7 @@ int PatternObject::PassOver(const PatternNode* node) {
 // start at the latest, leaving the decision to the nodes after it.
 bool PatternObject::BackOff(const PatternNode* node, const char* start, KeptIterations* kept) {
   kept->heldEnd = textPos;
+  if (DecidesAtStop(node)) return !gaveUp;
   for (;;) {
     if (!RestCannotStart(node)) {
       if (readsRegisters) KeepIterations(node, kept);
@@ -272,6 +283,7 @@ bool PatternObject::MatchAtLeast(const PatternNode* node) {
       textPos = start;
       return false;
     }
+    if (DecidesAtStop(node)) return !gaveUp;
     --walks;
     if (!RestCannotStart(node)) {
       if (readsRegisters) KeepIterations(node, &kept);
@@ -305,6 +317,7 @@ bool PatternObject::MatchBetween(const PatternNode* node) {
   while (walks < node->high && WalkOrUndo(node)) ++walks;
   kept.walks = walks;
   kept.heldEnd = textPos;
+  if (DecidesAtStop(node)) return !gaveUp;
   for (;;) {
     if (!RestCannotStart(node)) {
       if (readsRegisters) KeepIterations(node, &kept);

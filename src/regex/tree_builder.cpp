@@ -225,6 +225,7 @@ PatternNode* NewPatternNode(PatternNode* parent) {
   node->high = -1;
   node->registers = 0;
   node->keepsAll = false;
+  node->restIsWalked = false;
   node->rest = nullptr;
   node->parent = parent;
   node->next = nullptr;

@@ -148,6 +148,13 @@ TEST(GiveBack, ResultsAndRegistersAsWhenBackingOffByteByByte) {
       {"/a+?$/", "baa", "1 1 3"},
       {"/a??b/", "ab", "1 0 2"},
       {"/a{1,3}?b/", "aaaab", "1 1 5"},
+      // Inside a repetition or an alternative the walk goes on otherwise
+      // than the rest that was tried: the rest must still be tried.
+      {"/(\\s*x)*y/", " x x y", "1 5 6 -1 -1"},
+      {"/(\\s*x)*y/", " x xy", "1 1 5 2 4"},
+      {"/(a|\\s*)x/", " a x", "1 2 4 2 3"},
+      {"/^(\\w+)\\s*\\(/", "foo (x", "1 0 5 0 3"},
+      {"/(\\d+)(,\\d+)?;/", "12,3 4,5;", "1 5 9 5 6 6 8"},
   };
   for (const MatchCase& c : cases) {
     SCOPED_TRACE(c.pattern);
