@@ -17,6 +17,11 @@ struct FirstByteSet {
 
 // Reads the register marks of the tree: MarkRegisterUse runs first.
 void BuildFirstByteSet(const PatternNode* root, bool ignoreCase, FirstByteSet* first);
+// The same for start positions past the start of the text, where "^" fails
+// and the start loop clears what a failed attempt wrote (so "\m", "\M" and
+// a group that may hold without consuming only pass): a pattern such as
+// "(^a)|(<b)" starts past the start only at "<".
+void BuildLaterByteSet(const PatternNode* root, bool ignoreCase, FirstByteSet* later);
 
 // The bytes that what follows node, as the matcher's RestMatches walks it,
 // can start with: when the rest is tried at a position that holds a byte

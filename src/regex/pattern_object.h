@@ -190,6 +190,7 @@ class PatternObject {
   bool touchedCut;  // a walk wanted a byte past the cut (see WalkAround)
   Prefilter prefilter;
   FirstByteSet firstBytes;
+  FirstByteSet laterBytes;  // for start positions past textStart, when firstBytes is not usable
   bool prefilterEnabled;
   bool keepAllEnabled;
   CompileError error;

@@ -120,6 +120,11 @@ TEST(Prefilter, RequiresOnlyWhatEveryMatchTests) {
       {"/ABC/i", "xabc", "1 1 4"},
       {"/\x90/i", "\xE0", "1 0 1"},
       {"/((ab)|(cd))e/", "cde", "1 0 3 0 2 -1 -1 0 2"},
+      // Past the start of the text only the second member can start.
+      {"/(^a)|(<b)/", "x<b a", "1 1 3 -1 -1 1 3"},
+      {"/(^a)|(<b)/", "ab", "1 0 1 0 1 -1 -1"},
+      {"/(^\\s*\\mx)|(<h\\M)/", " x<h", "1 1 2 0 2 -1 -1"},
+      {"/(^\\s*\\mx)|(<h\\M)/", "y <h", "1 2 4 -1 -1 2 4"},
   };
   for (const MatchCase& c : cases) {
     SCOPED_TRACE(c.pattern);
