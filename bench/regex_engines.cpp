@@ -10,6 +10,10 @@
 // Match and Ignore on real source of that language (tests/data/corpus)
 // beside PCRE2 without JIT running the same pattern (pcre_form.h), and the
 // rows of the engine's speed goals. --tables runs only those tables.
+// --once measures each figure of the tables in one pass; run so under
+// callgrind (tools/bench-engines-callgrind.sh), every figure's loop is
+// counted apart (a dump named set|rule|engine|lines), which a busy machine
+// does not disturb.
 #include <benchmark/benchmark.h>
 #include <dirent.h>
 
@@ -29,6 +33,13 @@
 #ifdef SKERROW_HAVE_PCRE2
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
+#endif
+
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_ZERO_STATS
+#define CALLGRIND_DUMP_STATS_AT(name)
 #endif
 
 namespace {
@@ -194,36 +205,42 @@ void Pcre2_Match(benchmark::State& state, const PatternPair& p) {
 #endif
 
 // Best time per line, in nanoseconds, of `match` over all lines, best of
-// kTableRuns passes.
-const int kTableRuns = 5;
+// tableRuns passes. Under callgrind the instructions of the first pass are
+// dumped as `label`, with the number of lines after it.
+int tableRuns = 5;
 
 template <typename Match>
-double NanosPerLine(const std::vector<std::string>& lines, Match match) {
+double NanosPerLine(const std::vector<std::string>& lines, const std::string& label, Match match) {
+  const std::string dump = label + "|" + std::to_string(lines.size());
   double best = 1e30;
-  for (int run = 0; run < kTableRuns; ++run) {
+  for (int run = 0; run < tableRuns; ++run) {
+    if (run == 0) CALLGRIND_ZERO_STATS;
     auto start = std::chrono::steady_clock::now();
     int found = 0;
     for (const std::string& line : lines) found += match(line) ? 1 : 0;
     benchmark::DoNotOptimize(found);
     double t = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (run == 0) CALLGRIND_DUMP_STATS_AT(dump.c_str());
     best = std::min(best, t);
   }
   return lines.empty() ? 0 : best * 1e9 / double(lines.size());
 }
 
 double OursPerLine(const char* pattern, const std::vector<std::string>& lines,
-                   bool keepAll = true) {
+                   const std::string& label, bool keepAll = true) {
   PatternObject object(pattern);
   object.SetKeepAllEnabled(keepAll);
   MatchGroups groups;
-  return NanosPerLine(
-      lines, [&](const std::string& line) { return object.MatchText(line.c_str(), &groups); });
+  return NanosPerLine(lines, label + "|ours", [&](const std::string& line) {
+    return object.MatchText(line.c_str(), &groups);
+  });
 }
 
 #ifdef SKERROW_HAVE_PCRE2
 // PCRE2 without JIT on the PCRE2 form of `pattern`; -1 when it does not
 // compile there.
-double PcrePerLine(const char* pattern, const std::vector<std::string>& lines) {
+double PcrePerLine(const char* pattern, const std::vector<std::string>& lines,
+                   const std::string& label) {
   PatternObject object(pattern);
   std::string form = pcre_form::Write(object);
   int error;
@@ -232,7 +249,7 @@ double PcrePerLine(const char* pattern, const std::vector<std::string>& lines) {
                                    &error, &offset, nullptr);
   if (!code) return -1;
   pcre2_match_data* data = pcre2_match_data_create_from_pattern(code, nullptr);
-  double nanos = NanosPerLine(lines, [&](const std::string& line) {
+  double nanos = NanosPerLine(lines, label + "|pcre2", [&](const std::string& line) {
     return pcre2_match(code, reinterpret_cast<PCRE2_SPTR>(line.data()), line.size(), 0, 0, data,
                        nullptr) >= 0;
   });
@@ -241,7 +258,7 @@ double PcrePerLine(const char* pattern, const std::vector<std::string>& lines) {
   return nanos;
 }
 #else
-double PcrePerLine(const char*, const std::vector<std::string>&) {
+double PcrePerLine(const char*, const std::vector<std::string>&, const std::string&) {
   return -1;
 }
 #endif
@@ -293,7 +310,7 @@ const double kRuleGoal = 1.5, kRuleMeanGoal = 1.0;
 // Every shipped set's Match and Ignore on the corpus of its language.
 void RuleTable(double* worst, double* mean) {
   const std::string root = SKERROW_SOURCE_DIR;
-  printf("\nshipped rules on tests/data/corpus, ns per line, best of %d passes\n", kTableRuns);
+  printf("\nshipped rules on tests/data/corpus, ns per line, best of %d passes\n", tableRuns);
   printf("%-22s %-6s %6s %9s %9s %7s %5s\n", "set", "rule", "lines", "ours", "pcre2", "ratio",
          "goal");
   double sum = 0;
@@ -307,8 +324,9 @@ void RuleTable(double* worst, double* mean) {
     for (const char* name : {"Match", "Ignore"}) {
       std::string pattern = RegString(reg, name);
       if (pattern.empty()) continue;
-      double ours = OursPerLine(pattern.c_str(), lines);
-      double pcre = PcrePerLine(pattern.c_str(), lines);
+      std::string label = set + "|" + name;
+      double ours = OursPerLine(pattern.c_str(), lines, label);
+      double pcre = PcrePerLine(pattern.c_str(), lines, label);
       if (pcre <= 0) {
         printf("%-22.22s %-6s %6zu %9.1f %9s\n", set.c_str(), name, lines.size(), ours, "-");
         continue;
@@ -331,8 +349,8 @@ void GoalTable(double worstRule, double meanRule) {
   printf("\nengine goals\n");
   printf("%-52s %9s %9s %7s %6s\n", "case", "ours", "reference", "ratio", "goal");
   const PatternPair& rule = kPatterns[sizeof kPatterns / sizeof *kPatterns - 1];
-  double ours = OursPerLine(rule.ours, Lines());
-  double pcre = PcrePerLine(rule.ours, Lines());
+  double ours = OursPerLine(rule.ours, Lines(), "goal|function rule");
+  double pcre = PcrePerLine(rule.ours, Lines(), "goal|function rule");
   printf("%-52s %7.1fns %7.1fns %7.2f %6s\n",
          "function rule of the scan, per line, vs PCRE2 no JIT", ours, pcre,
          pcre > 0 ? ours / pcre : 0, "1.5");
@@ -343,8 +361,8 @@ void GoalTable(double worstRule, double meanRule) {
   // One line that backs off over a literal at every step; the reference is
   // the same engine stepping back byte by byte through every repetition.
   std::vector<std::string> backOff = {std::string(200, 'a') + "cb"};
-  double keeping = OursPerLine("/a*a*a*b/", backOff);
-  double stepping = OursPerLine("/a*a*a*b/", backOff, false);
+  double keeping = OursPerLine("/a*a*a*b/", backOff, "goal|a*a*a*b keeping");
+  double stepping = OursPerLine("/a*a*a*b/", backOff, "goal|a*a*a*b stepping", false);
   printf("%-52s %7.2fms %7.2fms %7.2f %6s\n",
          "/a*a*a*b/ on 200 a + cb, vs backing off byte by byte", keeping / 1e6, stepping / 1e6,
          keeping / stepping, "");
@@ -376,7 +394,10 @@ void RegisterAll() {
 
 int main(int argc, char** argv) {
   bool tablesOnly = false;
-  for (int i = 1; i < argc; ++i) tablesOnly = tablesOnly || strcmp(argv[i], "--tables") == 0;
+  for (int i = 1; i < argc; ++i) {
+    tablesOnly = tablesOnly || strcmp(argv[i], "--tables") == 0;
+    if (strcmp(argv[i], "--once") == 0) tableRuns = 1;
+  }
   if (!tablesOnly) {
     RegisterAll();
     benchmark::Initialize(&argc, argv);

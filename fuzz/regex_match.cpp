@@ -31,8 +31,9 @@ void CheckRegisters(const MatchGroups& groups, int groupCount, size_t length) {
 // The prefilter changes nothing but speed: the same call with it off must
 // give the same answer and, after a match, the same registers. A run that
 // reached the step limit has no answer to compare (it saved fewer steps).
-// The same holds for repetitions that keep all they took, against backing
-// off byte by byte (withPrefilter: only that shortcut is off).
+// The same holds for repetitions that skip the tries of a rest that cannot
+// start and keep all they took, against trying the rest at every step and
+// backing off byte by byte (withPrefilter: only those shortcuts are off).
 void CompareWithout(const char* pattern, const char* text, size_t length, int anchoring,
                     size_t start, bool found, bool gaveUp, const MatchGroups& groups,
                     bool withPrefilter) {

@@ -29,6 +29,14 @@ struct Analysis {
   // before the rest fails, and a repetition that skips such walks must not
   // change what they leave behind there.
   bool noLookArounds;
+  // The rest of a repetition, tried at a position that holds a byte and
+  // abandoned when it fails: "$" fails there, and what the rest writes
+  // before it fails is put back (RestMatches), so a marker or a group
+  // that may hold without consuming only passes.
+  bool restAtByte;
+  // A start position past the start of the text, where "^" fails, and
+  // where what an attempt that fails wrote is cleared before the next one.
+  bool pastStart;
 };
 
 Start Nothing(bool passes) {
@@ -65,13 +73,13 @@ Start ItemStart(const Analysis& analysis, int code) {
     return start;
   }
   switch (code) {
-    case ItemTextStart:
-    case ItemTextEnd:
+    case ItemTextEnd: return Nothing(!analysis.restAtByte);
+    case ItemTextStart: return Nothing(!analysis.pastStart);
     case ItemWordStart:
     case ItemWordEnd:
     case ItemNotAfterWord: return Nothing(true);  // zero width, writes nothing
     case ItemMarkStart:
-    case ItemMarkEnd: return Unsafe();
+    case ItemMarkEnd: return analysis.restAtByte || analysis.pastStart ? Nothing(true) : Unsafe();
     case ItemDigit: AddSet(&start.bytes, DigitSet); return start;
     case ItemNotDigit: AddComplement(&start.bytes, DigitSet); return start;
     case ItemWord: AddSet(&start.bytes, WordSet); return start;
@@ -117,7 +125,7 @@ Start NodeStart(const Analysis& analysis, const PatternNode* node, int depth) {
       // A group writes its register when its body succeeds: only a body
       // that consumes first keeps that write behind the first byte.
       Start body = SequenceStart(analysis, node->operand.child, depth + 1);
-      return body.passes ? Unsafe() : body;
+      return body.passes && !analysis.restAtByte && !analysis.pastStart ? Unsafe() : body;
     }
     case NodePlus:
     case NodeLazyPlus: return NodeStart(analysis, node->operand.child, depth + 1);
@@ -186,15 +194,28 @@ Start SequenceStart(const Analysis& analysis, const PatternNode* node, int depth
 
 }  // namespace
 
-void BuildFirstByteSet(const PatternNode* root, bool ignoreCase, FirstByteSet* first) {
+namespace {
+
+void BuildStartSet(const PatternNode* root, const Analysis& analysis, FirstByteSet* first) {
   first->usable = false;
   ClearSet(&first->bytes);
   if (!root || root->kind != NodeGroup) return;
-  Analysis analysis = {ignoreCase, false};
   Start start = SequenceStart(analysis, root->operand.child, 0);
   if (start.passes || start.unsafe) return;
   first->bytes = start.bytes;
   first->usable = true;
+}
+
+}  // namespace
+
+void BuildFirstByteSet(const PatternNode* root, bool ignoreCase, FirstByteSet* first) {
+  Analysis analysis = {ignoreCase, false, false, false};
+  BuildStartSet(root, analysis, first);
+}
+
+void BuildLaterByteSet(const PatternNode* root, bool ignoreCase, FirstByteSet* later) {
+  Analysis analysis = {ignoreCase, false, false, true};
+  BuildStartSet(root, analysis, later);
 }
 
 // The rest as RestMatches walks it: the remainder of the node's sequence,
@@ -202,7 +223,7 @@ void BuildFirstByteSet(const PatternNode* root, bool ignoreCase, FirstByteSet* f
 // rest ends and holds.
 bool BuildRestStartSet(const PatternNode* node, bool ignoreCase, CharSet* bytes) {
   ClearSet(bytes);
-  Analysis analysis = {ignoreCase, true};
+  Analysis analysis = {ignoreCase, true, true, false};
   for (; node && !IsLookAroundKind(node->kind); node = node->parent) {
     while (node->kind == NodeAlternative && node->next) node = node->next;
     if (!node->next) continue;
@@ -219,7 +240,7 @@ bool BuildByteTestSet(const PatternNode* node, bool ignoreCase, CharSet* bytes) 
   bool consumesOne = node->kind == NodeClass || node->kind == NodeNegClass ||
                      (node->kind == NodeItem && ConsumesOneByte(node->operand.value));
   if (!consumesOne) return false;
-  Analysis analysis = {ignoreCase, true};
+  Analysis analysis = {ignoreCase, true, false, false};
   Start start = NodeStart(analysis, node, 0);
   if (start.passes || start.unsafe) return false;
   *bytes = start.bytes;

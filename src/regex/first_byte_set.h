@@ -17,13 +17,19 @@ struct FirstByteSet {
 
 // Reads the register marks of the tree: MarkRegisterUse runs first.
 void BuildFirstByteSet(const PatternNode* root, bool ignoreCase, FirstByteSet* first);
+// The same for start positions past the start of the text, where "^" fails
+// and the start loop clears what a failed attempt wrote (so "\m", "\M" and
+// a group that may hold without consuming only pass): a pattern such as
+// "(^a)|(<b)" starts past the start only at "<".
+void BuildLaterByteSet(const PatternNode* root, bool ignoreCase, FirstByteSet* later);
 
 // The bytes that what follows node, as the matcher's RestMatches walks it,
-// can start with: when the rest is tried at a position whose byte is not in
-// the set (or at the end of the text), it fails, reading no byte but the one
-// there and the one before, and leaves no register changed. False when that
+// can start with: when the rest is tried at a position that holds a byte
+// not in the set, it fails, reading no byte but the one there and the one
+// before, and RestMatches leaves no register changed. False when that
 // cannot be shown: the rest may hold without consuming, or look around, or
-// read a register, before it consumes.
+// read a register, before it consumes. At the end of the text the set says
+// nothing ("$" may hold there).
 bool BuildRestStartSet(const PatternNode* node, bool ignoreCase, CharSet* bytes);
 // The bytes a node that consumes exactly one byte (a class, a literal, "."
 // and the byte items) takes; false for any other node.

@@ -1,8 +1,8 @@
-// Marks the repetitions that never need to give back (give_back.h).
+// Marks what each repetition knows of its rest (give_back.h).
 #include "regex/give_back.h"
 
-#include "regex/char_set.h"
 #include "regex/first_byte_set.h"
+#include "regex/pattern_memory.h"
 
 namespace {
 
@@ -12,31 +12,65 @@ bool Overlap(const CharSet& a, const CharSet& b) {
   return false;
 }
 
-// The greedy kinds that back off byte by byte. Lazy kinds try the rest
-// before they take a byte, and an optional item does not back off at all.
+bool IsFull(const CharSet& set) {
+  for (int i = 0; i < 32; ++i)
+    if (set.bits[i] != 0xFF) return false;
+  return true;
+}
+
+// The greedy kinds that back off byte by byte. An optional item does not
+// back off at all, and never tries the rest.
 bool BacksOff(int kind) {
   return kind == NodeStar || kind == NodePlus || kind == NodeAtLeast || kind == NodeBetween;
 }
 
-bool KeepsAll(const PatternNode* node, bool ignoreCase) {
-  if (!BacksOff(node->kind) || !node->operand.child) return false;
-  CharSet taken, rest;
-  if (!BuildByteTestSet(node->operand.child, ignoreCase, &taken)) return false;
-  if (!BuildRestStartSet(node, ignoreCase, &rest)) return false;
-  return !Overlap(taken, rest);
+bool IsLazy(int kind) {
+  return kind == NodeLazyStar || kind == NodeLazyPlus || kind == NodeLazyOptional ||
+         kind == NodeLazyAtLeast || kind == NodeLazyBetween;
+}
+
+// A repetition or alternative that owns the node would walk other
+// iterations or members after it, where RestMatches goes straight out.
+bool RestIsWalked(const PatternNode* node) {
+  for (const PatternNode* owner = node->parent; owner && !IsLookAroundKind(owner->kind);
+       owner = owner->parent)
+    if (owner->kind != NodeGroup) return false;
+  return true;
+}
+
+// False only when out of memory.
+bool MarkRepetition(PatternNode* node, bool ignoreCase) {
+  node->keepsAll = false;
+  node->restIsWalked = RestIsWalked(node);
+  bool lazy = IsLazy(node->kind);
+  if ((!lazy && !BacksOff(node->kind)) || !node->operand.child) return true;
+  CharSet rest, taken;
+  // A rest that may start with any byte skips nothing.
+  if (!BuildRestStartSet(node, ignoreCase, &rest) || IsFull(rest)) return true;
+  bool byteTest = BuildByteTestSet(node->operand.child, ignoreCase, &taken);
+  node->keepsAll = !lazy && byteTest && !Overlap(taken, rest);
+  node->rest = static_cast<RestStart*>(AllocatePatternBlock(sizeof(RestStart)));
+  if (!node->rest) return false;
+  node->rest->bytes = rest;
+  ClearSet(&node->rest->passOver);
+  if (!lazy || !byteTest) return true;
+  for (int i = 0; i < 32; ++i)
+    node->rest->passOver.bits[i] = static_cast<unsigned char>(taken.bits[i] & ~rest.bits[i]);
+  return true;
 }
 
 // Nesting is bounded by the pattern's length, as in every pass over the tree.
-void MarkSequence(PatternNode* first, bool ignoreCase) {
+bool MarkSequence(PatternNode* first, bool ignoreCase) {
   for (PatternNode* node = first; node; node = node->next) {
-    node->keepsAll = KeepsAll(node, ignoreCase);
+    if (!MarkRepetition(node, ignoreCase)) return false;
     bool owns = node->kind == NodeGroup || IsPostfixKind(node->kind);
-    if (owns && node->operand.child) MarkSequence(node->operand.child, ignoreCase);
+    if (owns && node->operand.child && !MarkSequence(node->operand.child, ignoreCase)) return false;
   }
+  return true;
 }
 
 }  // namespace
 
-void MarkKeepsAll(PatternNode* root, bool ignoreCase) {
-  if (root) MarkSequence(root, ignoreCase);
+bool MarkRestStarts(PatternNode* root, bool ignoreCase) {
+  return !root || MarkSequence(root, ignoreCase);
 }

@@ -118,8 +118,10 @@ const char* PatternObject::NextCandidate(const char* position) const {
     return possible ? position : nullptr;
   }
   if (firstItem == 0 || !IsLiteralToken(firstItem)) {
-    if (!prefilterEnabled || !firstBytes.usable) return position;
-    return NextFirstByte(firstBytes, position, textEnd);
+    if (!prefilterEnabled) return position;
+    if (firstBytes.usable) return NextFirstByte(firstBytes, position, textEnd);
+    if (!laterBytes.usable || position == textStart) return position;
+    return NextFirstByte(laterBytes, position, textEnd);
   }
   unsigned char wanted = static_cast<unsigned char>(firstItem);
   size_t left = size_t(textEnd - position);

@@ -4,6 +4,7 @@
 #pragma once
 
 struct CharSet;
+struct RestStart;
 
 enum NodeKind : int {
   NodeStar = 4097,
@@ -54,6 +55,12 @@ struct PatternNode {
   // A greedy repetition of a one-byte test whose rest can start with none of
   // the bytes it takes: backing off into them cannot succeed (give_back.cpp).
   bool keepsAll;
+  // Every owner out to the top level or to a look-around is a group: what
+  // RestMatches tries after this node is what the walk goes on with.
+  bool restIsWalked;
+  // A repetition's: what its rest can start with, when that is known
+  // (give_back.h); null otherwise. Owned.
+  RestStart* rest;
   // The group or operator that owns this node's sequence; null at top level.
   PatternNode* parent;
   PatternNode* next;  // owned

@@ -42,6 +42,7 @@ PatternObject::PatternObject()
       touchedCut(false),
       prefilter(),
       firstBytes(),
+      laterBytes(),
       prefilterEnabled(true),
       keepAllEnabled(true),
       error(ErrNoPattern),
@@ -89,6 +90,7 @@ bool PatternObject::CompilePattern(const char* pattern) {
   firstItem = 0;
   prefilter.count = 0;
   firstBytes.usable = false;
+  laterBytes.usable = false;
   ReleaseTree();
   ignoreCase = skipBlanks = 0;
   if (!pattern) return Fail(ErrNoPattern);
@@ -111,7 +113,8 @@ bool PatternObject::CompilePattern(const char* pattern) {
   BuildPrefilter(root, &prefilter);
   readsRegisters = MarkRegisterUse(root);
   BuildFirstByteSet(root, ignoreCase != 0, &firstBytes);
-  MarkKeepsAll(root, ignoreCase != 0);
+  if (!firstBytes.usable) BuildLaterByteSet(root, ignoreCase != 0, &laterBytes);
+  if (!MarkRestStarts(root, ignoreCase != 0)) return Fail(ErrOutOfMemory);
   FreePatternBlock(tokens);
   tokens = nullptr;
   error = CompileOk;

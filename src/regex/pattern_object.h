@@ -96,8 +96,10 @@ class PatternObject {
   // the same either way.
   void SetPrefilterEnabled(bool enabled) { prefilterEnabled = enabled; }
   // For tests and benchmarks only: off, every greedy repetition backs off
-  // byte by byte even where the rest cannot start with a byte it took
-  // (give_back.h). Off too while the prefilter is off.
+  // byte by byte even where the rest cannot start with a byte it took, and
+  // every repetition tries the rest wherever it would have to decide, even
+  // where the rest cannot start (give_back.h). Off too while the prefilter
+  // is off.
   void SetKeepAllEnabled(bool enabled) { keepAllEnabled = enabled; }
 
  private:
@@ -149,6 +151,10 @@ class PatternObject {
   bool BackOff(const PatternNode* node, const char* start, KeptIterations* kept);
   void ClearRegisters();
   bool KeepsAll(const PatternNode* node) const;
+  bool DecidesAtStop(const PatternNode* node) const;
+  bool RestCannotStart(const PatternNode* node) const;
+  bool TryRest(const PatternNode* node);
+  int PassOver(const PatternNode* node);
   bool WalkOrUndo(const PatternNode* node);
   bool WalkUndoing(const PatternNode* node);
   bool WalkRest(const PatternNode* node);
@@ -182,6 +188,7 @@ class PatternObject {
   bool touchedCut;  // a walk wanted a byte past the cut (see WalkAround)
   Prefilter prefilter;
   FirstByteSet firstBytes;
+  FirstByteSet laterBytes;  // for start positions past textStart, when firstBytes is not usable
   bool prefilterEnabled;
   bool keepAllEnabled;
   CompileError error;

@@ -19,6 +19,7 @@
 // began with: while it backs off when the rest reads registers, else once,
 // where it stops.
 #include "regex/char_set.h"
+#include "regex/give_back.h"
 #include "regex/pattern_object.h"
 #include "regex/register_use.h"
 #include "regex/saved_registers.h"
@@ -165,14 +166,59 @@ bool PatternObject::KeepsAll(const PatternNode* node) const {
   return node->keepsAll && keepAllEnabled && prefilterEnabled;
 }
 
+// Whether a repetition that keeps all it took can stop where it stopped
+// without trying the rest there first: the walk goes on with that very rest,
+// and where it fails there, it fails at the start too, on a byte the
+// repetition took. The repetition's operand tests one byte and writes no
+// register. Spares a try of the rest, which would itself try the rest of
+// every such repetition after it.
+bool PatternObject::DecidesAtStop(const PatternNode* node) const {
+  return KeepsAll(node) && node->restIsWalked;
+}
+
+// Whether trying the rest at textPos would fail on the byte there and change
+// nothing (give_back.h), so that the try can be skipped. At the end of the
+// text the rest is always tried: it may hold there, or want the byte past a
+// cut.
+bool PatternObject::RestCannotStart(const PatternNode* node) const {
+  return node->rest && keepAllEnabled && prefilterEnabled && textPos != textEnd &&
+         !InSet(node->rest->bytes, static_cast<unsigned char>(*textPos));
+}
+
+bool PatternObject::TryRest(const PatternNode* node) {
+  return !RestCannotStart(node) && RestMatches(node);
+}
+
+// The walks of a lazy one-byte operand over the bytes where the rest cannot
+// start, as one loop; returns how many bytes it passed over. Each would be a
+// failed try of the rest and one node walk of the operand, counted as that
+// walk; none when the step limit or an interrupt check would come due
+// within them (the walks one by one then meet it).
+int PatternObject::PassOver(const PatternNode* node) {
+  if (!node->rest || !keepAllEnabled || !prefilterEnabled || gaveUp) return 0;
+  const CharSet& over = node->rest->passOver;
+  const char* at = textPos;
+  while (at != textEnd && InSet(over, static_cast<unsigned char>(*at))) ++at;
+  unsigned long walks = static_cast<unsigned long>(at - textPos);
+  if (stepLimit && walks > stepLimit - steps) return 0;
+  if (interruptCheck && walks >= pollCountdown) return 0;
+  if (stepLimit) steps += walks;
+  if (interruptCheck) pollCountdown -= walks;
+  textPos = at;
+  return static_cast<int>(walks);
+}
+
 // Steps back from textPos towards start until the rest matches; succeeds at
 // start at the latest, leaving the decision to the nodes after it.
 bool PatternObject::BackOff(const PatternNode* node, const char* start, KeptIterations* kept) {
   kept->heldEnd = textPos;
+  if (DecidesAtStop(node)) return !gaveUp;
   for (;;) {
-    if (readsRegisters) KeepIterations(node, kept);
-    if (RestMatches(node)) break;
-    if (gaveUp) return false;
+    if (!RestCannotStart(node)) {
+      if (readsRegisters) KeepIterations(node, kept);
+      if (RestMatches(node)) break;
+      if (gaveUp) return false;
+    }
     if (textPos <= start) break;
     if (KeepsAll(node)) {
       textPos = start;
@@ -205,11 +251,12 @@ bool PatternObject::MatchPlus(const PatternNode* node) {
 }
 
 bool PatternObject::MatchLazyStar(const PatternNode* node) {
-  while (!RestMatches(node)) {
+  for (;;) {
+    PassOver(node);
+    if (TryRest(node)) return true;
     const char* before = textPos;
     if (!WalkOrUndo(node) || textPos <= before) return true;
   }
-  return true;
 }
 
 bool PatternObject::MatchLazyPlus(const PatternNode* node) {
@@ -218,7 +265,7 @@ bool PatternObject::MatchLazyPlus(const PatternNode* node) {
 }
 
 bool PatternObject::MatchLazyOptional(const PatternNode* node) {
-  if (RestMatches(node)) return true;
+  if (TryRest(node)) return true;
   return WalkOperand(node);
 }
 
@@ -237,10 +284,13 @@ bool PatternObject::MatchAtLeast(const PatternNode* node) {
       textPos = start;
       return false;
     }
+    if (DecidesAtStop(node)) return !gaveUp;
     --walks;
-    if (readsRegisters) KeepIterations(node, &kept);
-    if (RestMatches(node)) break;
-    if (gaveUp) return false;
+    if (!RestCannotStart(node)) {
+      if (readsRegisters) KeepIterations(node, &kept);
+      if (RestMatches(node)) break;
+      if (gaveUp) return false;
+    }
     if (textPos <= start) break;
     if (KeepsAll(node)) {  // down at start, with none given back
       textPos = start;
@@ -268,11 +318,14 @@ bool PatternObject::MatchBetween(const PatternNode* node) {
   while (walks < node->high && WalkOrUndo(node)) ++walks;
   kept.walks = walks;
   kept.heldEnd = textPos;
+  if (DecidesAtStop(node)) return !gaveUp;
   for (;;) {
-    if (readsRegisters) KeepIterations(node, &kept);
-    if (RestMatches(node)) {
-      KeepIterations(node, &kept);
-      return !gaveUp;
+    if (!RestCannotStart(node)) {
+      if (readsRegisters) KeepIterations(node, &kept);
+      if (RestMatches(node)) {
+        KeepIterations(node, &kept);
+        return !gaveUp;
+      }
     }
     --walks;
     if (gaveUp || textPos <= start || KeepsAll(node)) {
@@ -295,7 +348,9 @@ bool PatternObject::MatchLazyAtLeast(const PatternNode* node) {
     const char* before = textPos;
     if (!WalkOrUndo(node)) break;
     ++walks;
-    if (walks >= least && (RestMatches(node) || textPos <= before)) break;
+    if (walks < least) continue;
+    walks += PassOver(node);  // enough walks already: only the rest decides
+    if (TryRest(node) || textPos <= before) break;
   }
   if (walks >= least) return true;
   textPos = start;
@@ -311,7 +366,7 @@ bool PatternObject::MatchLazyBetween(const PatternNode* node) {
       return false;
     }
   }
-  while (!RestMatches(node)) {
+  while (!TryRest(node)) {
     ++walks;
     if (!WalkOperand(node) || walks > node->high) {
       textPos = start;

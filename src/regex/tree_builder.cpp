@@ -201,6 +201,8 @@ bool OwnsChild(int kind) {
 }
 
 void ReleaseOperand(PatternNode* node) {
+  FreePatternBlock(node->rest);
+  node->rest = nullptr;
   if (node->kind == NodeClass || node->kind == NodeNegClass) {
     FreePatternBlock(node->operand.set);
   } else if (OwnsChild(node->kind) && node->operand.child) {
@@ -223,6 +225,8 @@ PatternNode* NewPatternNode(PatternNode* parent) {
   node->high = -1;
   node->registers = 0;
   node->keepsAll = false;
+  node->restIsWalked = false;
+  node->rest = nullptr;
   node->parent = parent;
   node->next = nullptr;
   return node;

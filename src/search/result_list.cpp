@@ -1,7 +1,8 @@
-// ResultList over the global heap. Each result is one fixed block, as long as
-// its line needs (a million short results are not half a gigabyte); the pointer
-// array grows by half its size, at least by `delta`, so n results cost a few
-// dozen re-allocations and O(n) copying in all, instead of n / delta copies.
+// ResultList over the global heap. Each result takes as much of a store
+// block as its line needs (a million short results are not half a gigabyte),
+// and a block holds a few hundred results; the pointer array grows by half
+// its size, at least by `delta`, so n results cost a few dozen
+// re-allocations and O(n) copying in all, instead of n / delta copies.
 // Covered by tests/search/result_list_test.cpp.
 #include "search/result_list.h"
 
@@ -27,6 +28,25 @@ uint64_t LeastGrowth(unsigned step) {
   return step ? step : 1;
 }
 
+// Results in the store are marked in the array by bit 0, which no result's
+// address has: a result's alignment is that of its int fields.
+static_assert(alignof(SearchResult) >= 2, "bit 0 of a result's address is free");
+const uintptr_t kStoredBit = 1;
+
+bool IsStored(const SearchResult* item) {
+  return (reinterpret_cast<uintptr_t>(item) & kStoredBit) != 0;
+}
+
+SearchResult* Untagged(SearchResult* item) {
+  return reinterpret_cast<SearchResult*>(reinterpret_cast<uintptr_t>(item) & ~kStoredBit);
+}
+
+size_t Aligned(size_t size) {
+  const size_t align =
+      alignof(SearchResult) > alignof(void*) ? alignof(SearchResult) : alignof(void*);
+  return (size + align - 1) / align * align;
+}
+
 // Where the stored copy of a found line starts: at the line's start while
 // the first kResultMatchKept bytes of the match fit the field, else shortly
 // before the match, so that the menu entry can always show it. A position
@@ -39,8 +59,12 @@ size_t StoredTextStart(const char* text, int position) {
 
 }  // namespace
 
+struct ResultList::StoreBlock {
+  StoreBlock* older;
+};
+
 ResultList::ResultList(unsigned initialCapacity, unsigned growthStep)
-    : items(nullptr), count(0), capacity(0), delta(growthStep) {
+    : items(nullptr), count(0), capacity(0), delta(growthStep), store(nullptr), storeUsed(0) {
   SetCapacity(initialCapacity);
 }
 
@@ -66,7 +90,8 @@ void ResultList::SetCapacity(unsigned n) {
   capacity = n;
 }
 
-unsigned ResultList::Add(SearchResult* element) {
+// Whether there is a free slot, after growing a full array if need be.
+bool ResultList::HasSlot() {
   if (count == capacity) {
     // Half as much again keeps the copying linear in the number of results.
     const uint64_t half = count / 2, least = LeastGrowth(delta);
@@ -75,7 +100,11 @@ unsigned ResultList::Add(SearchResult* element) {
     // step still does.
     if (count == capacity && half > least) SetCapacity(Widened(count, least));
   }
-  if (count == capacity) {
+  return count < capacity;
+}
+
+unsigned ResultList::Add(SearchResult* element) {
+  if (!HasSlot()) {
     if (element) GlobalFree(element);
     return count;
   }
@@ -83,13 +112,38 @@ unsigned ResultList::Add(SearchResult* element) {
   return count;
 }
 
+SearchResult* ResultList::Append(size_t size) {
+  const size_t head = Aligned(sizeof(StoreBlock));
+  size = Aligned(size);
+  if (size > kResultStoreBlock - head || !HasSlot()) return nullptr;
+  if (!store || kResultStoreBlock - storeUsed < size) {
+    StoreBlock* block = static_cast<StoreBlock*>(GlobalAlloc(GMEM_FIXED, kResultStoreBlock));
+    if (!block) return nullptr;
+    block->older = store;
+    store = block;
+    storeUsed = head;
+  }
+  SearchResult* result =
+      reinterpret_cast<SearchResult*>(reinterpret_cast<char*>(store) + storeUsed);
+  storeUsed += size;
+  items[count++] =
+      reinterpret_cast<SearchResult*>(reinterpret_cast<uintptr_t>(result) | kStoredBit);
+  return result;
+}
+
 SearchResult* ResultList::Get(unsigned index) const {
-  return index < count ? items[index] : nullptr;
+  return index < count ? Untagged(items[index]) : nullptr;
 }
 
 void ResultList::Destroy(unsigned flags) {
   for (unsigned i = 0; i < count; ++i)
-    if (items[i]) GlobalFree(items[i]);
+    if (items[i] && !IsStored(items[i])) GlobalFree(items[i]);
+  while (store) {
+    StoreBlock* older = store->older;
+    GlobalFree(store);
+    store = older;
+  }
+  storeUsed = 0;
   count = 0;
   SetCapacity(0);
   if (items) {
@@ -106,8 +160,7 @@ const SearchResult* AddSearchResult(ResultList* list, int line, int position, co
   const size_t start = StoredTextStart(text, position);
   text += start;
   size_t length = strnlen(text, kResultTextSize - 1);
-  SearchResult* result =
-      static_cast<SearchResult*>(GlobalAlloc(GMEM_FIXED, kResultBlockHead + length + 1));
+  SearchResult* result = list->Append(kResultBlockHead + length + 1);
   if (!result) return nullptr;
   result->line = line;
   result->position = position;
@@ -115,7 +168,5 @@ const SearchResult* AddSearchResult(ResultList* list, int line, int position, co
   CopyCut(result->function, function ? function : "", sizeof result->function);
   memcpy(result->text, text, length);
   result->text[length] = '\0';
-  unsigned before = list->Count();
-  if (list->Add(result) == before) return nullptr;
   return result;
 }

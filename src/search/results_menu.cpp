@@ -209,8 +209,7 @@ int ShowPage(FarMenuItem* entries, ResultList* list, const ResultPage& page, con
              const EntryLayout& layout, int selected, int stoppedLine, PageMove* move) {
   int count = FillPage(entries, list, page, layout, selected);
   char bottom[kResultsTitleSize];
-  FormatResultsBottom(bottom, sizeof bottom, list->Count(), page.first, page.count,
-                      stoppedLine);
+  FormatResultsBottom(bottom, sizeof bottom, list->Count(), page.first, page.count, stoppedLine);
   int keys[kPageKeyCount + 1];
   PageMove moves[kPageKeyCount];
   bool paged = page.before || page.after;
@@ -260,11 +259,21 @@ void ShowMenu(ResultList* list, const char* title, const ResultColumns& columns,
 
 }  // namespace
 
+// Called for every result of a scan: most lines widen nothing, and a number
+// below 10^width has no more digits than the column already holds.
 void WidenColumns(ResultColumns* columns, const SearchResult& result, bool lines) {
   if (lines) {
-    int digits = DecimalDigits(static_cast<long long>(result.line) + 1);
-    if (digits > columns->lineNumberWidth) columns->lineNumberWidth = digits;
+    const long long shown = static_cast<long long>(result.line) + 1;
+    const int width = columns->lineNumberWidth;
+    static const long long kTenTo[] = {1,       10,       100,       1000,       10000,      100000,
+                                       1000000, 10000000, 100000000, 1000000000, 10000000000};
+    const int kPowers = sizeof kTenTo / sizeof kTenTo[0];
+    if (width < 1 || width >= kPowers || shown >= kTenTo[width]) {
+      int digits = DecimalDigits(shown);
+      if (digits > width) columns->lineNumberWidth = digits;
+    }
   }
+  if (!result.function[0]) return;
   size_t length = strlen(result.function);
   if (length > columns->functionWidth) columns->functionWidth = unsigned(length);
 }
@@ -274,8 +283,8 @@ void FormatResultEntry(char* entry, const SearchResult& result, const ResultColu
   PutEntry(entry, result, LayoutFor(columns, lines, functions));
 }
 
-void FormatResultsBottom(char* bottom, size_t size, unsigned total, unsigned first,
-                         unsigned shown, int stoppedLine) {
+void FormatResultsBottom(char* bottom, size_t size, unsigned total, unsigned first, unsigned shown,
+                         int stoppedLine) {
   if (size == 0) return;
   if (stoppedLine >= 0 && total == 0) {
     FormatWithNumber(bottom, size, GetMsg(MsgStoppedEmpty), stoppedLine + 1);

@@ -1,11 +1,14 @@
-// Which greedy repetitions go straight back to where they began when the
-// rest fails where they stopped, and that doing so changes nothing a caller
-// sees. The comparison over the fuzz corpus, random cases and the shipped
-// rules runs in prefilter_test.cpp with this shortcut on and off.
+// Which repetitions know where their rest can start, which greedy ones go
+// straight back to where they began when the rest fails where they stopped,
+// and that skipping the rest changes nothing a caller sees. The comparison
+// over the fuzz corpus, random cases and the shipped rules runs in
+// prefilter_test.cpp with these shortcuts on and off.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "regex/char_set.h"
+#include "regex/give_back.h"
 #include "regex/token_codes.h"
 #include "regex_test_support.h"
 
@@ -39,7 +42,53 @@ std::string Marked(const char* pattern) {
 const std::string kWord = std::to_string(ItemWord), kBlank = std::to_string(ItemBlank),
                   kClass = std::to_string(NodeClass), kDigit = std::to_string(ItemDigit);
 
+// A byte set as the bytes in it, or "~" and those not in it when that is
+// shorter.
+std::string SetText(const CharSet& set) {
+  std::string in, out;
+  for (int byte = 0; byte < 256; ++byte)
+    (InSet(set, static_cast<unsigned char>(byte)) ? in : out) += static_cast<char>(byte);
+  return in.size() <= out.size() ? in : "~" + out;
+}
+
+void CollectRests(const PatternNode* node, std::string* rests) {
+  for (; node; node = node->next) {
+    if (node->rest) {
+      *rests += (rests->empty() ? "[" : " [") + SetText(node->rest->bytes) + "]";
+      if (!SetText(node->rest->passOver).empty()) *rests += SetText(node->rest->passOver);
+    }
+    bool owns = node->kind == NodeGroup || IsPostfixKind(node->kind);
+    if (owns) CollectRests(node->operand.child, rests);
+  }
+}
+
+// Each repetition that knows its rest, in tree order: [the bytes the rest
+// can start with], then the bytes a lazy operand passes over, if any.
+std::string Rests(const char* pattern) {
+  PatternObject object(pattern);
+  if (!object.IsPatternValid()) return "invalid";
+  std::string rests;
+  CollectRests(object.Root(), &rests);
+  return rests;
+}
+
 }  // namespace
+
+TEST(GiveBack, RepetitionsKnowTheBytesTheirRestCanStartWith) {
+  EXPECT_EQ(Rests("/<(.*?)>/"), "[>]~>");
+  // "$" fails at a byte; a rest that may start with any byte is not kept.
+  EXPECT_EQ(Rests("/#+[ \t]+(.*?)([ \t]+#+)?[ \t]*$/"), "[\t ] [\t ]~\t  [#] [\t ] []");
+  EXPECT_EQ(Rests("/a*?$/"), "[]a");  // "$" fails wherever there is a byte
+  EXPECT_EQ(Rests("/a*?\\mb/"), "[b]a");
+  EXPECT_EQ(Rests("/a*?B/i"), "[Bb]Aa");
+  EXPECT_EQ(Rests("/(a|b)*?c/"), "[c]");  // a group passes over nothing in one loop
+  EXPECT_EQ(Rests("/x{2,}?y/"), "[y]x");
+  EXPECT_EQ(Rests("/(ab)*c/"), "[c]");
+  const char* const unknown[] = {
+      "/a*?/", "/a*?(b)?=/", "/(a)b*?\\1/", "/a*?|b/", "/(a*?)?=b/",
+  };
+  for (const char* pattern : unknown) EXPECT_EQ(Rests(pattern), "") << pattern;
+}
 
 TEST(GiveBack, MarksRepetitionsWhoseRestStartsWithNoByteTheyTake) {
   EXPECT_EQ(Marked("/\\d+,/"), kDigit);
@@ -54,6 +103,9 @@ TEST(GiveBack, MarksRepetitionsWhoseRestStartsWithNoByteTheyTake) {
   EXPECT_EQ(Marked("/(a*)*b/"), "a");    // the rest of a repeated group is what follows it
   EXPECT_EQ(Marked("/(a*b)?=c/"), "a");  // inside a look-around, up to its end
   EXPECT_EQ(Marked("/[a-z]*[0-9]/"), kClass);
+  EXPECT_EQ(Marked("/a*$/"), "a");     // "$" fails at a byte it could give back
+  EXPECT_EQ(Marked("/a*\\mb/"), "a");  // a try of the rest puts the marker back
+  EXPECT_EQ(Marked("/a*(b?)c/"), "a");
 }
 
 TEST(GiveBack, LeavesRepetitionsThatMayNeedToGiveBack) {
@@ -62,14 +114,12 @@ TEST(GiveBack, LeavesRepetitionsThatMayNeedToGiveBack) {
       "/a*A/i",                   // the case folds onto a taken byte
       "/[\\w\\s\\*]*\\b(\\w+)/",  // a word may start inside what it took
       "/a*(b|a)/",
-      "/a*/",   // the rest is empty and holds anywhere
-      "/a*$/",  // may hold without consuming
+      "/a*/",  // the rest is empty and holds anywhere
       "/\\w+\\b/",
       "/a*|b/",     // nothing follows the chain
       "/(a*)?=b/",  // the rest ends with the look-around
       "/a*(b)?=/",  // a look-around may read up to the end
       "/a*(b)?!c/",
-      "/a*\\mb/",    // a marker before the first byte
       "/(a)b*\\1/",  // a back-reference may match anything
       "/a*?b/",      // lazy
       "/a?b/",
@@ -88,6 +138,23 @@ TEST(GiveBack, ResultsAndRegistersAsWhenBackingOffByteByByte) {
       {"/(\\w+)\\s*\\(/", "int foo (x)", "1 4 9 4 7"},
       {"/a*(b|c)/", "aaac", "1 0 4 3 4"},
       {"/\\m\\d+\\M,/", "1 22,", "1 2 4"},
+      {"/a*$/", "aab aa", "1 4 6"},
+      {"/<(.*?)>/", "x<ab>c>", "1 1 5 2 4"},
+      {"/#+[ \\t]+(.*?)([ \\t]+#+)?[ \\t]*$/", "## a # b ##  ", "1 0 13 3 8 8 11"},
+      {"/a*?\\mb/", "aaab", "1 3 4"},
+      {"/(a|b)*?c/", "abbc", "1 0 4 2 3"},
+      {"/x{2,}?y/", "xyxxxy", "1 2 6"},
+      {"/x{2,}?y/", "xxxx", "0"},
+      {"/a+?$/", "baa", "1 1 3"},
+      {"/a??b/", "ab", "1 0 2"},
+      {"/a{1,3}?b/", "aaaab", "1 1 5"},
+      // Inside a repetition or an alternative the walk goes on otherwise
+      // than the rest that was tried: the rest must still be tried.
+      {"/(\\s*x)*y/", " x x y", "1 5 6 -1 -1"},
+      {"/(\\s*x)*y/", " x xy", "1 1 5 2 4"},
+      {"/(a|\\s*)x/", " a x", "1 2 4 2 3"},
+      {"/^(\\w+)\\s*\\(/", "foo (x", "1 0 5 0 3"},
+      {"/(\\d+)(,\\d+)?;/", "12,3 4,5;", "1 5 9 5 6 6 8"},
   };
   for (const MatchCase& c : cases) {
     SCOPED_TRACE(c.pattern);
@@ -96,4 +163,15 @@ TEST(GiveBack, ResultsAndRegistersAsWhenBackingOffByteByByte) {
     EXPECT_EQ(RunMatch(on, c.text), c.expected);
     EXPECT_EQ(RunMatch(off, c.text), c.expected);
   }
+}
+
+TEST(GiveBack, LazyPassOverHonoursTheStepLimit) {
+  const std::string text = std::string(200, 'a') + "b";
+  PatternObject tight("/^a*?b/"), loose("/^a*?b/");
+  tight.SetStepLimit(50);
+  loose.SetStepLimit(1000);
+  EXPECT_EQ(RunMatch(tight, text), "0");
+  EXPECT_TRUE(tight.GaveUp());
+  EXPECT_EQ(RunMatch(loose, text), "1 0 201");
+  EXPECT_FALSE(loose.GaveUp());
 }

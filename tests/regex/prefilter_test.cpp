@@ -1,8 +1,9 @@
 // The prefilter must change nothing but speed: every case runs with it on
 // and off, and the result and every register must agree. Cases come from
 // the fuzz corpus and from random patterns and texts (fixed seed). The same
-// cases compare repetitions that keep all they took (give_back.h) with
-// repetitions that back off byte by byte.
+// cases compare repetitions that skip the tries of a rest that cannot start
+// and keep all they took (give_back.h) with repetitions that try the rest
+// at every step and back off byte by byte.
 #include <gtest/gtest.h>
 
 #include <dirent.h>
@@ -29,17 +30,26 @@ std::string Outcome(PatternObject& object, const std::string& text, int anchorin
 
 void CompareCompiled(PatternObject& on, PatternObject& off, const std::string& text);
 
-int HasKeepAll(const PatternNode* node) {
-  int marked = 0;
-  for (; node; node = node->next) {
-    marked += node->keepsAll ? 1 : 0;
-    if (node->kind == NodeGroup || IsPostfixKind(node->kind))
-      marked += HasKeepAll(node->operand.child);
-  }
-  return marked;
+bool IsLazyKind(int kind) {
+  return kind == NodeLazyStar || kind == NodeLazyPlus || kind == NodeLazyOptional ||
+         kind == NodeLazyAtLeast || kind == NodeLazyBetween;
 }
 
-int patternsKeepingAll = 0;  // how many compared patterns exercised the shortcut
+// Repetitions that keep all they took, lazy ones that know where their
+// rest can start, and all that know it.
+void CountShortcuts(const PatternNode* node, int* keeping, int* lazy, int* knowing) {
+  for (; node; node = node->next) {
+    *keeping += node->keepsAll ? 1 : 0;
+    *lazy += node->rest && IsLazyKind(node->kind) ? 1 : 0;
+    *knowing += node->rest ? 1 : 0;
+    if (node->kind == NodeGroup || IsPostfixKind(node->kind))
+      CountShortcuts(node->operand.child, keeping, lazy, knowing);
+  }
+}
+
+// How many compared patterns exercised each shortcut.
+int patternsKeepingAll = 0;
+int patternsSkippingLazily = 0;
 
 // Compares on and off for one pattern over some texts, several ways in.
 void Compare(const std::string& pattern, const std::vector<std::string>& texts) {
@@ -52,8 +62,11 @@ void Compare(const std::string& pattern, const std::vector<std::string>& texts) 
   backingOff.SetKeepAllEnabled(false);
   SCOPED_TRACE(pattern);
   for (const std::string& text : texts) CompareCompiled(on, off, text);
-  if (!HasKeepAll(on.Root())) return;
-  ++patternsKeepingAll;
+  int keeping = 0, lazy = 0, knowing = 0;
+  CountShortcuts(on.Root(), &keeping, &lazy, &knowing);
+  patternsKeepingAll += keeping ? 1 : 0;
+  patternsSkippingLazily += lazy ? 1 : 0;
+  if (!knowing) return;
   for (const std::string& text : texts) CompareCompiled(on, backingOff, text);
 }
 
@@ -107,6 +120,11 @@ TEST(Prefilter, RequiresOnlyWhatEveryMatchTests) {
       {"/ABC/i", "xabc", "1 1 4"},
       {"/\x90/i", "\xE0", "1 0 1"},
       {"/((ab)|(cd))e/", "cde", "1 0 3 0 2 -1 -1 0 2"},
+      // Past the start of the text only the second member can start.
+      {"/(^a)|(<b)/", "x<b a", "1 1 3 -1 -1 1 3"},
+      {"/(^a)|(<b)/", "ab", "1 0 1 0 1 -1 -1"},
+      {"/(^\\s*\\mx)|(<h\\M)/", " x<h", "1 1 2 0 2 -1 -1"},
+      {"/(^\\s*\\mx)|(<h\\M)/", "y <h", "1 2 4 -1 -1 2 4"},
   };
   for (const MatchCase& c : cases) {
     SCOPED_TRACE(c.pattern);
@@ -138,16 +156,16 @@ TEST(Prefilter, OnAndOffAgreeOverTheFuzzCorpus) {
 
 TEST(Prefilter, OnAndOffAgreeOverRandomPatternsAndTexts) {
   static const char* const kPieces[] = {
-      "a",      "b",    "c",     "A",      "\\x90", "\xE0", " ",       "ab",   "(",
-      ")",      "(a)",  "(b|c)", "|",      "*",     "+",    "?",       "*?",   "+?",
-      "??",     "{2}",  "{1,}",  "{0,2}",  "{,1}?", "?=",   "?!",      "?#1",  "?~2",
-      "[ab]",   "[^a]", ".",     "^",      "$",     "\\b",  "\\B",     "\\c",  "\\w",
-      "\\s",    "\\d",  "\\1",   "\\m",    "\\M",   "(a?)", "((b?)c)", "(a|)", "(\\m)",
-      "[^ab]+", "\\d+", ",",     "[a-c]*", "\\s*",  "\\(",  "\\w+",
+      "a",      "b",    "c",     "A",      "\\x90", "\xE0", " ",       "ab",      "(",
+      ")",      "(a)",  "(b|c)", "|",      "*",     "+",    "?",       "*?",      "+?",
+      "??",     "{2}",  "{1,}",  "{0,2}",  "{,1}?", "?=",   "?!",      "?#1",     "?~2",
+      "[ab]",   "[^a]", ".",     "^",      "$",     "\\b",  "\\B",     "\\c",     "\\w",
+      "\\s",    "\\d",  "\\1",   "\\m",    "\\M",   "(a?)", "((b?)c)", "(a|)",    "(\\m)",
+      "[^ab]+", "\\d+", ",",     "[a-c]*", "\\s*",  "\\(",  "\\w+",    "(\\s*a)", "(a|\\s*)",
   };
   static const char kTextBytes[] = "abcABC \xE0\x90x1,(";
   std::mt19937 random(12345);
-  int before = patternsKeepingAll;
+  int before = patternsKeepingAll, lazyBefore = patternsSkippingLazily;
   for (int round = 0; round < 4000; ++round) {
     std::string body;
     for (int n = 1 + random() % 7; n > 0; --n)
@@ -158,6 +176,7 @@ TEST(Prefilter, OnAndOffAgreeOverRandomPatternsAndTexts) {
     Compare(pattern, text);
   }
   EXPECT_GT(patternsKeepingAll - before, 150);
+  EXPECT_GT(patternsSkippingLazily - lazyBefore, 150);
 }
 
 TEST(Prefilter, IgnoreCaseFindsEitherCaseOfEveryLetter) {
@@ -236,4 +255,5 @@ TEST(Prefilter, OnAndOffAgreeForTheShippedRulesOnTheirSamples) {
   }
   EXPECT_GT(patterns, 40);
   EXPECT_GT(patternsKeepingAll, 10);
+  EXPECT_GT(patternsSkippingLazily, 2);
 }

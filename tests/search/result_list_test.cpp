@@ -224,3 +224,50 @@ TEST(ResultList, FailedFirstArrayLeavesAnEmptyListThatStillGrows) {
   list.Destroy(2);
   EXPECT_EQ(fault::LiveAllocations(), live);
 }
+
+TEST(AddSearchResult, ManyResultsShareFewBlocks) {
+  if (!fault::Available()) GTEST_SKIP() << "counting blocks needs the stand-in";
+  const long live = fault::LiveAllocations();
+  {
+    ResultList list(10, 5);
+    for (int i = 0; i < 100000; ++i) {
+      std::string text = "2026-12-08 event " + std::to_string(i) + " handled by worker";
+      ASSERT_NE(AddSearchResult(&list, i, 11, text.c_str(), i % 2 ? "handle" : ""), nullptr);
+    }
+    // About 130 bytes a result: a block per 500 of them, and the array.
+    EXPECT_LE(fault::LiveAllocations() - live, 250);
+    for (int i : {0, 1, 4999, 99999}) {
+      SCOPED_TRACE(i);
+      const SearchResult* result = list.Get(unsigned(i));
+      EXPECT_EQ(result->line, i);
+      EXPECT_EQ(result->position, 11);
+      EXPECT_EQ(std::string(result->text),
+                "2026-12-08 event " + std::to_string(i) + " handled by worker");
+      EXPECT_STREQ(result->function, i % 2 ? "handle" : "");
+    }
+    list.Destroy(2);
+  }
+  EXPECT_EQ(fault::LiveAllocations(), live);
+}
+
+TEST(AddSearchResult, ABlockThatCannotBeHadDropsTheLineAndTheNextOneStoresIt) {
+  if (!fault::Available()) GTEST_SKIP() << "fault injection needs the stand-in";
+  const long live = fault::LiveAllocations();
+  {
+    ResultList list(10, 5);
+    list.Add(NewResult(0));    // a block of its own, among stored results
+    fault::FailAllocation(1);  // the store's first block
+    EXPECT_EQ(AddSearchResult(&list, 1, 0, "one", ""), nullptr);
+    fault::FailAllocation(0);
+    EXPECT_EQ(list.Count(), 1u);
+    ASSERT_NE(AddSearchResult(&list, 2, 0, "two", ""), nullptr);
+    list.Add(NewResult(3));
+    EXPECT_EQ(list.Count(), 3u);
+    EXPECT_STREQ(list.Get(1)->text, "two");
+    EXPECT_EQ(list.Get(2)->line, 3);
+    EXPECT_EQ(list.Append(kResultStoreBlock), nullptr);  // never more than a block
+    EXPECT_EQ(list.Count(), 3u);
+    list.Destroy(2);
+  }
+  EXPECT_EQ(fault::LiveAllocations(), live);
+}

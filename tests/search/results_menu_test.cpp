@@ -182,6 +182,19 @@ TEST(ResultColumnsTest, WidthsFollowTheLargestNumberAndLongestName) {
   WidenColumns(&columns, Result(99999, "", "a"), false);  // numbers off: width stays
   EXPECT_EQ(columns.lineNumberWidth, 2);
   EXPECT_EQ(columns.functionWidth, 4u);
+  // At every power of ten: 10^w - 1 still fits w digits, 10^w needs one more.
+  long long power = 10;
+  for (int width = 1; width <= 9; ++width, power *= 10) {
+    SCOPED_TRACE(width);
+    ResultColumns grown = {width, 0};
+    WidenColumns(&grown, Result(int(power - 2), "", ""), true);
+    EXPECT_EQ(grown.lineNumberWidth, width);
+    WidenColumns(&grown, Result(int(power - 1), "", ""), true);
+    EXPECT_EQ(grown.lineNumberWidth, width + 1);
+  }
+  ResultColumns none = {0, 0};  // no width yet: even line 0 widens it
+  WidenColumns(&none, Result(0, "", ""), true);
+  EXPECT_EQ(none.lineNumberWidth, 1);
 }
 
 TEST(MessageFormat, LongArgumentsAreCutToTheBuffer) {
