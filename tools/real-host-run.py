@@ -426,6 +426,19 @@ class Tmux:
     def kill(self):
         self("kill-server")
 
+    def start(self, width, height, command):
+        # A server just killed may still take the connection and then drop
+        # it, so the session is tried again before the run is given up.
+        for tries in range(5):
+            try:
+                self("-f", "/dev/null", "new-session", "-d", "-s", "e2e", "-x", str(width),
+                     "-y", str(height), command, check=True)
+                return
+            except Failed:
+                if tries == 4:
+                    raise
+                time.sleep(1)
+
 
 class Failed(Exception):
     pass
@@ -523,8 +536,7 @@ class HostRun:
             run_scenario.shlex.quote(work), env, locale, locale, r.limit, r.wine.loader,
             run_scenario.shlex.quote(far), target)
         self.tmux.kill()
-        self.tmux("-f", "/dev/null", "new-session", "-d", "-s", "e2e", "-x", str(width),
-                  "-y", str(height), command, check=True)
+        self.tmux.start(width, height, command)
         try:
             self.wait(("Col ", "Кол ") if not self.panels else ("10Quit", "10Выход"), 60)
             for kind, value, seconds in steps:

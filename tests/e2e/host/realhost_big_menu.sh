@@ -83,10 +83,17 @@ printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Far\\Plugins\\SKERROW]\n"PickW
 (cd "$work" && timeout 60 "$wine" regedit /s options.reg) || fail "regedit failed"
 
 start_host() {
+  # A server being killed may still take a connection and then drop it, so
+  # a new session is tried again until one starts.
   t kill-server 2>/dev/null
-  t -f /dev/null new-session -d -s e2e -x 80 -y 25 \
-    "cd '$work' && LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 timeout --foreground 600 $wine '$host/Far.exe' /e '$1'; echo host-exited-\$?; sleep 30" ||
-    fail "tmux did not start"
+  local tries
+  for tries in 1 2 3 4 5; do
+    t -f /dev/null new-session -d -s e2e -x 80 -y 25 \
+      "cd '$work' && LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 timeout --foreground 600 $wine '$host/Far.exe' /e '$1'; echo host-exited-\$?; sleep 30" &&
+      break
+    [ "$tries" = 5 ] && fail "tmux did not start"
+    sleep 1
+  done
   wait_re "10Quit" 120 >/dev/null
   t send-keys -t e2e C-Home
 }
