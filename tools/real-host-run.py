@@ -594,18 +594,7 @@ class HostRun:
         return text.replace("\r\n", "\n").split("\n")
 
     def prepare_files(self, work):
-        for name, lines in run_scenario.parse_scenario(self.scenario):
-            words = name.split()
-            if words[0] != "file" or len(words) < 2:
-                continue
-            encoding, times = "utf8", 1
-            for w in words[2:]:
-                if w.startswith("x") and w[1:].isdigit():
-                    times = int(w[1:])
-                else:
-                    encoding = w
-            with open(os.path.join(work, words[1]), "wb") as f:
-                f.write(("\n".join(lines * times) + "\n").encode(encoding))
+        run_scenario.write_files(run_scenario.parse_scenario(self.scenario), work)
 
     def prepare_registry(self, work):
         r = self.runner

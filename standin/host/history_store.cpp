@@ -5,24 +5,13 @@
 #include <stdio.h>
 
 #include "host_state.h"
+#include "registry_text.h"
 
 namespace host {
 namespace {
 
 const char kHistoryRoot[] = "Software\\Far\\SavedDialogHistory";
 const int kMaxLines = 64;
-
-bool ReadText(HKEY key, const char* name, std::string* text) {
-  char buffer[1024];
-  DWORD type = 0, size = sizeof buffer - 1;
-  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
-          ERROR_SUCCESS ||
-      type != REG_SZ)
-    return false;
-  buffer[size] = 0;
-  text->assign(buffer);  // stops at the terminator the value carries
-  return true;
-}
 
 }  // namespace
 
@@ -43,7 +32,7 @@ void LoadHistories(HostState& state) {
       char value[16];
       snprintf(value, sizeof value, "Line%d", n);
       std::string text;
-      if (!ReadText(key, value, &text)) break;
+      if (!ReadRegistryText(key, value, &text)) break;
       list.lines.push_back(text);
     }
     DWORD flags = 1, type = 0, size = sizeof flags;

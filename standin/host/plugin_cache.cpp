@@ -6,24 +6,13 @@
 #include <stdio.h>
 
 #include "host_state.h"
+#include "registry_text.h"
 
 namespace host {
 namespace {
 
 const char kCacheRoot[] = "Software\\Far\\PluginsCache";
 const int kMaxEntries = 1000;  // the host counts Plugin0, Plugin1, ... up to an empty Name
-
-bool ReadText(HKEY key, const char* name, std::string* text) {
-  char buffer[1024];
-  DWORD type = 0, size = sizeof buffer - 1;
-  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
-          ERROR_SUCCESS ||
-      type != REG_SZ)
-    return false;
-  buffer[size] = 0;
-  text->assign(buffer);
-  return true;
-}
 
 DWORD ReadNumber(HKEY key, const char* name) {
   DWORD value = 0, type = 0, size = sizeof value;
@@ -52,7 +41,7 @@ std::vector<std::string> ReadTexts(HKEY key, const char* prefix) {
     char name[64];
     snprintf(name, sizeof name, "%s%d", prefix, i);
     std::string text;
-    if (!ReadText(key, name, &text) || text.empty()) break;
+    if (!ReadRegistryText(key, name, &text) || text.empty()) break;
     texts.push_back(text);
   }
   return texts;
@@ -67,7 +56,7 @@ bool ReadCachedMenus(const std::string& modulePath, CachedMenus* menus) {
     HKEY key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
     std::string name;
-    bool named = ReadText(key, "Name", &name) && !name.empty();
+    bool named = ReadRegistryText(key, "Name", &name) && !name.empty();
     bool found = named && SameModule(name, modulePath) && ReadNumber(key, "Preload") != 1;
     if (found) {
       menus->flags = ReadNumber(key, "Flags");

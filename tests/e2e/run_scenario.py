@@ -59,6 +59,22 @@ import subprocess
 import sys
 
 
+def write_files(sections, work):
+    """Writes each "== file NAME [ENCODING] [xTIMES]" section into work."""
+    for name, lines in sections:
+        words = name.split()
+        if words[0] != "file" or len(words) < 2:
+            continue
+        encoding, times = "utf8", 1
+        for w in words[2:]:
+            if w.startswith("x") and w[1:].isdigit():
+                times = int(w[1:])
+            else:
+                encoding = w
+        with open(os.path.join(work, words[1]), "wb") as f:
+            f.write(("\n".join(lines * times) + "\n").encode(encoding))
+
+
 def parse_scenario(path):
     sections = []
     current = None
@@ -155,18 +171,7 @@ def main():
                 + "\n")
     if os.path.exists(trace):
         os.remove(trace)
-    for name, lines in sections:
-        words = name.split()
-        if words[0] != "file" or len(words) < 2:
-            continue
-        encoding, times = "utf8", 1
-        for w in words[2:]:
-            if w.startswith("x") and w[1:].isdigit():
-                times = int(w[1:])
-            else:
-                encoding = w
-        with open(os.path.join(a.work, words[1]), "wb") as f:
-            f.write(("\n".join(lines * times) + "\n").encode(encoding))
+    write_files(sections, a.work)
 
     args = shlex.split(" ".join(named.get("args", [])).replace("{work}", a.work))
     imports = [import_path(a, n.split(None, 1)[1].strip()) for n, _ in sections
