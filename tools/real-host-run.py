@@ -499,12 +499,17 @@ class HostRun:
         # an escape sequence of both.
         time.sleep(0.12 if what in (["Escape"],) else 0.03)
 
-    def export(self):
-        path = os.path.join(self.runner.work, "export.reg")
+    def export_to(self, name):
+        # The module's branch as the host left it, in a file of the work folder.
+        path = os.path.join(self.runner.work, name)
         if os.path.exists(path):
             os.remove(path)
         self.runner.wine.run(["reg", "export", SKERROW, windows_path(path), "/y"],
                              locale=self.setup["locale"], limit=60)
+        return path
+
+    def export(self):
+        path = self.export_to("export.reg")
         return registry_branch(compare_builds.registry_values(path))
 
     def run(self, steps):
@@ -582,11 +587,7 @@ class HostRun:
         self.registry = self.export()
 
     def export_lines(self):
-        path = os.path.join(self.runner.work, "export-now.reg")
-        if os.path.exists(path):
-            os.remove(path)
-        self.runner.wine.run(["reg", "export", SKERROW, windows_path(path), "/y"],
-                             locale=self.setup["locale"], limit=60)
+        path = self.export_to("export-now.reg")
         if not os.path.exists(path):
             return []
         raw = open(path, "rb").read()
