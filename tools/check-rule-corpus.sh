@@ -42,10 +42,8 @@ if [ -n "$need" ]; then
         report "$need" "missing, install it or run as root: "
         exit 2
     fi
-    apt-get update -qq
     # shellcheck disable=SC2046 # one word per package
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        $(printf '%s\n' "$need" | cut -d'|' -f2) >/dev/null
+    tools/apt-install.sh --no-install-recommends $(printf '%s\n' "$need" | cut -d'|' -f2) || true
     need=$(missing)
     if [ -n "$need" ]; then
         report "$need" "still missing after the install: "

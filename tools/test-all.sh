@@ -76,7 +76,22 @@ locale_present() {
   locale -a 2>/dev/null | tr 'A-Z' 'a-z' | tr -d '-' | grep -qx "$want"
 }
 
+# 32-bit Wine, where the machine runs 32-bit programs. When it cannot be
+# installed (a mirror out of step, say) the win64 stages take the 32-bit
+# stages' place, as on a machine without 32-bit support.
+install_wine32() {
+  dpkg -s wine32:i386 >/dev/null 2>&1 && command -v wine >/dev/null && return 0
+  dpkg --print-foreign-architectures | grep -q i386 || dpkg --add-architecture i386
+  log "installing: wine wine32:i386"
+  tools/apt-install.sh wine wine32:i386 && return 0
+  run_win32=0
+  run_win64=1
+  no32_reason="32-bit Wine could not be installed (see the packages stage)"
+  log "32-bit programs: $no32_reason; the win64 stages take their place"
+}
+
 install_packages() {
+  [ $run_win32 = 1 ] && install_wine32
   local need=()
   command -v cmake >/dev/null || need+=(cmake)
   command -v ninja >/dev/null || need+=(ninja-build)
@@ -94,20 +109,13 @@ install_packages() {
     need+=(libclang-rt-14-dev)
   command -v locale-gen >/dev/null || need+=(locales)
   command -v wine >/dev/null || need+=(wine)
-  if [ $run_win32 = 1 ]; then
-    dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine32:i386)
-  fi
   if [ $run_win64 = 1 ]; then
     command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-x86-64)
     [ -x /usr/lib/wine/wine64 ] || need+=(wine64)
   fi
   if [ ${#need[@]} -gt 0 ]; then
     log "installing: ${need[*]}"
-    if [ $run_win32 = 1 ]; then
-      dpkg --print-foreign-architectures | grep -q i386 || dpkg --add-architecture i386
-    fi
-    apt-get update -q >/dev/null
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${need[@]}" >/dev/null || return 1
+    tools/apt-install.sh "${need[@]}" || return 1
   fi
   # Wine takes its code pages from the locale: ru_RU gives OEM 866 and ANSI
   # 1251, en_US OEM 437 and ANSI 1252.
