@@ -5,7 +5,7 @@ both), and fails on any difference between the two runs' screens, snaps,
 cursor lines, exit codes, traces and saved registries.
 
   tools/compare-builds.py [--windows win32|win64] [--native DIR] [--win32 DIR]
-                          [--work DIR] [--jobs N] [SCENARIO...]
+                          [--work DIR] [--jobs N] [--reuse-runs] [SCENARIO...]
 
 --windows picks the Windows build and its Wine (default win32: the 32-bit
 build under 32-bit Wine; win64: the 64-bit build under 64-bit Wine). DIR are
@@ -13,6 +13,12 @@ the builds' bin folders (default build/native/bin and build/win32/bin or
 build/win64/bin); SCENARIO files default to every tests/e2e/**/*.scenario. A scenario's own
 expectations are the business of ctest: here a run that misses them is
 reported, but only a difference between the builds fails.
+
+--reuse-runs compares, for a single scenario, the runs that both builds'
+ctest has just made (each leaves its output, trace, registry and verdict in
+BUILD/tests/e2e/work/NAME), as long as they are newer than the builds; the
+test command runs the comparison right after the ctest stages. A series is
+always run here, as ctest runs its steps apart.
 
 A folder tests/e2e/series/NAME (or a SCENARIO that names a folder) is one
 case: its scenarios run in a row, in the order of their file names, each
@@ -109,14 +115,18 @@ def registry_values(path):
     return sorted(values)
 
 
-def run_one(build, scenario, args, work):
+def host_of(build, args):
     windows = build != "native"
     bin_dir = args.win32 if windows else args.native
-    host = os.path.join(bin_dir, "skerrow-host" + (".exe" if windows else ""))
+    return bin_dir, os.path.join(bin_dir, "skerrow-host" + (".exe" if windows else ""))
+
+
+def run_one(build, scenario, args, work):
+    bin_dir, host = host_of(build, args)
     command = [sys.executable, os.path.join(ROOT, "tests", "e2e", "run_scenario.py"),
                "--host", host, "--build", build, "--source", ROOT, "--work", work,
                "--save-output", scenario]
-    if windows:
+    if build != "native":
         command[4:4] = ["--wine", os.path.join(ROOT, "tools", "wine-run.sh")]
     output = os.path.join(work, "output.txt")
     if os.path.exists(output):
@@ -124,11 +134,42 @@ def run_one(build, scenario, args, work):
     started = time.time()
     run = subprocess.run(command, cwd=ROOT, stdin=subprocess.DEVNULL,
                          stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=600)
-    report = run.stdout.decode("utf-8", "replace")
-    result = {"passed": run.returncode == 0, "report": report, "seconds": time.time() - started,
+    return collected(build, work, bin_dir, run.returncode == 0,
+                     run.stdout.decode("utf-8", "replace"), time.time() - started)
+
+
+# What a build's run reads besides the scenario: a ctest run older than any
+# of them is not a run of this build.
+BUILD_FILES = ("skerrow-host", "skerrow-host.exe", "libskerrow.so", "skerrow.dll")
+
+
+def reused(build, name, scenario, args):
+    """The result of the ctest run of a single scenario in this build
+    (run_scenario.py --save-output in BUILD/tests/e2e/work/NAME), or None when
+    there is none newer than the build's host, module, language and help
+    files and the scenario."""
+    bin_dir, _ = host_of(build, args)
+    work = os.path.join(os.path.dirname(bin_dir), "tests", "e2e", "work", name)
+    verdict = os.path.join(work, "verdict.json")
+    if not os.path.exists(verdict):
+        return None
+    inputs = [scenario] + [os.path.join(bin_dir, f) for f in os.listdir(bin_dir)
+                           if f in BUILD_FILES or f.endswith((".lng", ".hlf"))]
+    if any(os.path.getmtime(f) > os.path.getmtime(verdict) for f in inputs):
+        return None
+    with open(verdict, encoding="utf-8") as f:
+        saved = json.load(f)
+    return collected(build, work, bin_dir, saved["exit"] == 0, saved["report"], 0.0)
+
+
+def collected(build, work, bin_dir, passed, report, seconds):
+    """A run's screens, trace and saved registry, normalised for the comparison."""
+    windows = build != "native"
+    result = {"passed": passed, "report": report, "seconds": seconds,
               "skipped": "build only: skipped" in report}
     norm = Normaliser({"source": ROOT, "work": os.path.abspath(work),
                        "bin": os.path.abspath(bin_dir)}, windows)
+    output = os.path.join(work, "output.txt")
     if os.path.exists(output):
         with open(output, encoding="utf-8", errors="replace") as f:
             result["output"] = [norm.row(l) for l in f.read().split("\n")]
@@ -215,6 +256,9 @@ def main():
     parser.add_argument("--win32", help="the Windows build's bin folder")
     parser.add_argument("--work", default=os.path.join(ROOT, "build", "compare-builds"))
     parser.add_argument("--jobs", type=int, default=2)
+    parser.add_argument("--reuse-runs", action="store_true",
+                        help="take a single scenario's runs from both builds' ctest runs "
+                        "where they are newer than the builds")
     parser.add_argument("scenarios", nargs="*")
     a = parser.parse_args()
     a.win32 = a.win32 or os.path.join(ROOT, "build", a.windows, "bin")
@@ -256,6 +300,10 @@ def main():
         shutil.rmtree(base, ignore_errors=True)
         series = len(steps) > 1 or os.path.isdir(os.path.join(E2E, name))
         natives, windows = [], []
+        if a.reuse_runs and not series:
+            runs = [reused(build, name, steps[0], a) for build in ("native", a.windows)]
+            if None not in runs:
+                return name, [(None, runs[0], runs[1])]
         for scenario in steps:
             folder = os.path.join(base, step_name(scenario)) if series else base
             run = os.path.join(folder, "run")

@@ -200,7 +200,7 @@ if [ $run_win32 = 1 ]; then
   stage "win32 tests (Wine)" ctest --preset win32 -j2
   # The same scenarios on both builds must give the same screens and traces.
   code_pages_note "native and win32 runs compared" win32 "${scenarios[@]}"
-  stage "native and win32 runs compared" python3 tools/compare-builds.py
+  stage "native and win32 runs compared" python3 tools/compare-builds.py --reuse-runs
   code_pages_note "suite from the package (Wine)" win32 "${suite[@]}"
   stage "suite from the package (Wine)" tools/test-package.sh
 else
@@ -262,7 +262,7 @@ if [ $run_win64 = 1 ]; then
     code_pages_note "win64 tests (Wine)" win64 "${scenarios[@]}"
     stage "win64 tests (Wine)" ctest --preset win64 -j2
     code_pages_note "native and win64 runs compared" win64 "${scenarios[@]}"
-    stage "native and win64 runs compared" python3 tools/compare-builds.py --windows win64
+    stage "native and win64 runs compared" python3 tools/compare-builds.py --windows win64 --reuse-runs
     code_pages_note "suite from the package, 64-bit module (Wine)" win64 "${suite[@]}"
     stage "suite from the package, 64-bit module (Wine)" tools/test-package.sh --windows win64
     [ $run_win32 = 1 ] || real_host_stage win64

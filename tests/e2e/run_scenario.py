@@ -145,18 +145,21 @@ def main():
     parser.add_argument("--module", help="the module the host loads (its --module)")
     parser.add_argument("--rules", help='the .reg file "== import rules" means')
     parser.add_argument("--save-output", action="store_true",
-                        help="keep the host's output in WORK/output.txt")
+                        help="keep the host's output in WORK/output.txt and this "
+                        "run's verdict in WORK/verdict.json")
     parser.add_argument("scenario")
     a = parser.parse_args()
 
+    # A verdict left by an earlier run must not pass for this one's.
+    if a.save_output and os.path.exists(os.path.join(a.work, "verdict.json")):
+        os.remove(os.path.join(a.work, "verdict.json"))
     sections = parse_scenario(a.scenario)
     named = {}
     for name, lines in sections:
         named.setdefault(name, []).extend(lines)
     only = [n.split()[1] for n in named if n.startswith("only ")]
     if only and a.build not in only:
-        print("scenario is for the %s build only: skipped" % only[0])
-        return 0
+        return verdict(a, 0, "scenario is for the %s build only: skipped" % only[0])
 
     os.makedirs(a.work, exist_ok=True)
     script = os.path.join(a.work, "keys.script")
@@ -259,16 +262,25 @@ def main():
                 failures.append("saved registry lacks: %s" % line.strip())
 
     if failures:
-        print("FAILED %s" % a.scenario)
-        for f in failures:
-            print("- " + f)
-        print("--- command: " + " ".join(shlex.quote(c) for c in command))
-        print("--- output:\n" + stdout)
+        report = ["FAILED %s" % a.scenario] + ["- " + f for f in failures]
+        report.append("--- command: " + " ".join(shlex.quote(c) for c in command))
+        report.append("--- output:\n" + stdout)
         if stderr.strip():
-            print("--- stderr:\n" + stderr)
-        return 1
-    print("passed %s" % a.scenario)
-    return 0
+            report.append("--- stderr:\n" + stderr)
+        return verdict(a, 1, "\n".join(report))
+    return verdict(a, 0, "passed %s" % a.scenario)
+
+
+def verdict(a, code, report):
+    """Prints the report; with --save-output also leaves it, with the exit
+    code, beside the output, so that tools/compare-builds.py can compare this
+    run with the other build's without running it again."""
+    print(report)
+    if a.save_output:
+        os.makedirs(a.work, exist_ok=True)
+        with open(os.path.join(a.work, "verdict.json"), "w", encoding="utf-8") as f:
+            json.dump({"exit": code, "report": report + "\n"}, f)
+    return code
 
 
 def import_path(a, name):
