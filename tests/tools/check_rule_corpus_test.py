@@ -453,7 +453,8 @@ def test_compiler_lookup():
 
 
 def test_ceiling():
-    best_line_rule = load_tool().best_line_rule
+    tool = load_tool()
+    best_line_rule = tool.best_line_rule
     # Two declarations and one body share a text; the body's lines outweigh
     # the declarations', so the best rule takes the text for a header.
     lines = [b'function Match', b'  (P : Exact) return Boolean;', b'function Match',
@@ -468,6 +469,17 @@ def test_ceiling():
              b'is', b'begin', b'   Search.Open := True;', b'   Search.Count := 0;', b'end Start_Search;']
     chosen = best_line_rule([(lines, {4: [b'Start_Search']})])[0]
     check('one decision for a name alone: %r' % chosen, (0 in chosen) == (2 in chosen) == (4 in chosen))
+    # An example in a comment reads like code; the estimate takes the set's
+    # reading there instead of learning each line of the example by heart.
+    lines = [b'run :: IO ()', b'run = go', b'{- an example, {- nested -} still in it:', b'main = do',
+             b'  print 1', b'-}', b'  -- {- not a comment', b'go = print "{-"', b'  where x = 1']
+    inside = tool.OUT_OF_CONTEXT['Haskell'](lines)
+    check('Haskell comment lines: %r' % sorted(inside), inside == {3, 4, 5})
+    tags = {0: [b'run'], 7: [b'go']}
+    chosen = best_line_rule([(lines, tags)], [{3: b'main', 4: None, 5: None}])[0]
+    check('a comment line takes the set\'s reading: %r' % chosen, chosen.get(3) == b'main')
+    fence = [b'# Use', b'```sh', b'# run it', b'~~~', b'```', b'# Build']
+    check('fenced lines', tool.OUT_OF_CONTEXT['Markdown'](fence) == {2, 3})
 
 
 PERL = b'''package Tally;
