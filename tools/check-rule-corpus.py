@@ -377,7 +377,19 @@ def pascal_routine_named(name):
                       re.escape(last_part(name)) + rb'\b')
 
 
-TEXT_VIEWS = {'SQL': sql_short_bodies, 'Pascal': pascal_blank_comments}
+def markdown_blank_fences(text):
+    """Markdown: ctags 5.9 takes a line of dashes inside a fenced code block
+    (a table rule in a program's sample output) for the underline of a
+    heading, and from there on takes the fences for the opposite, so that the
+    headings between two blocks are lost. Code blocks hold no headings; their
+    lines are shown to it blank, lines kept in place."""
+    lines = text.split(b'\n')
+    for n in markdown_fenced_lines(lines):
+        lines[n] = b''
+    return b'\n'.join(lines)
+
+
+TEXT_VIEWS = {'SQL': sql_short_bodies, 'Pascal': pascal_blank_comments, 'Markdown': markdown_blank_fences}
 
 TYPE_PARAMETERS = re.compile(rb'(?<=\w)<[^<>]*>$')
 SCOPE_TYPE_PARAMETERS = re.compile(rb'(?<=\w)<[^<>]*>(?=::)')
