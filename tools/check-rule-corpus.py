@@ -378,11 +378,12 @@ def pascal_routine_named(name):
 
 
 def markdown_blank_fences(text):
-    """Markdown: ctags 5.9 takes a line of dashes inside a fenced code block
-    (a table rule in a program's sample output) for the underline of a
-    heading, and from there on takes the fences for the opposite, so that the
-    headings between two blocks are lost. Code blocks hold no headings; their
-    lines are shown to it blank, lines kept in place."""
+    """Markdown: where a fenced code block begins with a line of dashes (a
+    table rule in a program's sample output), ctags 5.9 reads the fence as a
+    heading "```" underlined by it; the block's lines are then text to it, and
+    its closing fence opens a block that hides the headings up to the next
+    fence. Code blocks hold no headings; their lines are shown to it blank,
+    lines kept in place."""
     lines = text.split(b'\n')
     for n in markdown_fenced_lines(lines):
         lines[n] = b''

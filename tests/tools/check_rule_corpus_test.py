@@ -341,6 +341,21 @@ end
 '''
 
 
+MARKDOWN = b'''# Timing
+
+```
+-------------------
+Benchmark      Time
+-------------------
+BM_Sort        26 ns
+```
+
+## Threads
+
+Each thread runs the loop.
+'''
+
+
 def test_oracle_corrections():
     """Where the tagger misfiles or leaves out definitions, the oracle says what
     the code defines; the names still come from ctags."""
@@ -410,7 +425,10 @@ def test_oracle_corrections():
             # Entries of a type ctags does not know count; a string does not.
             ('refs.bib', BIBTEX, 'BibTeX', {1: [b'knuth84'], 4: [b'IEEEhowto:IEEEtranpage']}),
             # A function whose parameters have default values counts.
-            ('parser.m', MATLAB, 'MATLAB', {2: [b'addRequired'], 5: [b'count']})):
+            ('parser.m', MATLAB, 'MATLAB', {2: [b'addRequired'], 5: [b'count']}),
+            # A line of dashes that begins a code block underlines no heading,
+            # and the heading after the block counts.
+            ('timing.md', MARKDOWN, 'Markdown', {0: [b'Timing'], 9: [b'Threads']})):
         path = os.path.join(WORK, name)
         with open(path, 'wb') as f:
             f.write(text)
