@@ -766,7 +766,9 @@ def best_line_rule(files, fixed=None):
                 file_forms.append((FIXED, fixed[k][n]))
                 continue
             key, own = form(line)
-            names = tuple(name for name in tags.get(n, []) if last_part(name) in line)
+            # ctags writes "operator &" where the line has "operator&".
+            bare = line.replace(b' ', b'')
+            names = tuple(name for name in tags.get(n, []) if last_part(name).replace(b' ', b'') in bare)
             if own is not None and names:
                 names = (NAMED,)
             votes[key][names or None] += 1

@@ -496,6 +496,10 @@ def test_ceiling():
     tags = {0: [b'run'], 7: [b'go']}
     chosen = best_line_rule([(lines, tags)], [{3: b'main', 4: None, 5: None}])[0]
     check('a comment line takes the set\'s reading: %r' % chosen, chosen.get(3) == b'main')
+    # ctags puts a blank in an operator's name that the line does not have.
+    lines = [b'Flags operator&(Flags a, Flags b) {', b'  return Flags(a.bits & b.bits);', b'}']
+    chosen = best_line_rule([(lines, {0: [b'operator &']})])[0]
+    check('an operator is named on its line: %r' % chosen, chosen.get(0) == b'operator &')
     fence = [b'# Use', b'```sh', b'# run it', b'~~~', b'```', b'# Build']
     check('fenced lines', tool.OUT_OF_CONTEXT['Markdown'](fence) == {2, 3})
 
