@@ -341,6 +341,21 @@ end
 '''
 
 
+MARKDOWN = b'''# Timing
+
+```
+-------------------
+Benchmark      Time
+-------------------
+BM_Sort        26 ns
+```
+
+## Threads
+
+Each thread runs the loop.
+'''
+
+
 def test_oracle_corrections():
     """Where the tagger misfiles or leaves out definitions, the oracle says what
     the code defines; the names still come from ctags."""
@@ -410,7 +425,10 @@ def test_oracle_corrections():
             # Entries of a type ctags does not know count; a string does not.
             ('refs.bib', BIBTEX, 'BibTeX', {1: [b'knuth84'], 4: [b'IEEEhowto:IEEEtranpage']}),
             # A function whose parameters have default values counts.
-            ('parser.m', MATLAB, 'MATLAB', {2: [b'addRequired'], 5: [b'count']})):
+            ('parser.m', MATLAB, 'MATLAB', {2: [b'addRequired'], 5: [b'count']}),
+            # A line of dashes that begins a code block underlines no heading,
+            # and the heading after the block counts.
+            ('timing.md', MARKDOWN, 'Markdown', {0: [b'Timing'], 9: [b'Threads']})):
         path = os.path.join(WORK, name)
         with open(path, 'wb') as f:
             f.write(text)
@@ -453,7 +471,8 @@ def test_compiler_lookup():
 
 
 def test_ceiling():
-    best_line_rule = load_tool().best_line_rule
+    tool = load_tool()
+    best_line_rule = tool.best_line_rule
     # Two declarations and one body share a text; the body's lines outweigh
     # the declarations', so the best rule takes the text for a header.
     lines = [b'function Match', b'  (P : Exact) return Boolean;', b'function Match',
@@ -468,6 +487,21 @@ def test_ceiling():
              b'is', b'begin', b'   Search.Open := True;', b'   Search.Count := 0;', b'end Start_Search;']
     chosen = best_line_rule([(lines, {4: [b'Start_Search']})])[0]
     check('one decision for a name alone: %r' % chosen, (0 in chosen) == (2 in chosen) == (4 in chosen))
+    # An example in a comment reads like code; the estimate takes the set's
+    # reading there instead of learning each line of the example by heart.
+    lines = [b'run :: IO ()', b'run = go', b'{- an example, {- nested -} still in it:', b'main = do',
+             b'  print 1', b'-}', b'  -- {- not a comment', b'go = print "{-"', b'  where x = 1']
+    inside = tool.OUT_OF_CONTEXT['Haskell'](lines)
+    check('Haskell comment lines: %r' % sorted(inside), inside == {3, 4, 5})
+    tags = {0: [b'run'], 7: [b'go']}
+    chosen = best_line_rule([(lines, tags)], [{3: b'main', 4: None, 5: None}])[0]
+    check('a comment line takes the set\'s reading: %r' % chosen, chosen.get(3) == b'main')
+    # ctags puts a blank in an operator's name that the line does not have.
+    lines = [b'Flags operator&(Flags a, Flags b) {', b'  return Flags(a.bits & b.bits);', b'}']
+    chosen = best_line_rule([(lines, {0: [b'operator &']})])[0]
+    check('an operator is named on its line: %r' % chosen, chosen.get(0) == b'operator &')
+    fence = [b'# Use', b'```sh', b'# run it', b'~~~', b'```', b'# Build']
+    check('fenced lines', tool.OUT_OF_CONTEXT['Markdown'](fence) == {2, 3})
 
 
 PERL = b'''package Tally;
