@@ -216,6 +216,12 @@ export class FileCache {
     return FileCache.#instances;
   }
 
+  #merge(
+    first: string,
+    second: string): string {
+    return first + second;
+  }
+
   #report = (label: string) => {
     console.log(label, this.#hits, FileCache.#count());
   };
