@@ -155,6 +155,7 @@ class PatternObject {
   bool RestCannotStart(const PatternNode* node) const;
   bool TryRest(const PatternNode* node);
   int PassOver(const PatternNode* node);
+  void PassFailingRun(const PatternNode* node, const char* start);
   bool WalkOrUndo(const PatternNode* node);
   bool WalkUndoing(const PatternNode* node);
   bool WalkRest(const PatternNode* node);
