@@ -55,25 +55,30 @@ bool IsMarker(const PatternNode* node) {
 // walk after the star being R), and over p, where R cannot start; then both
 // stop at their start, and R fails there. R is a function of the position
 // alone while the pattern reads no register of its own (no back-reference),
-// which the matcher checks. `run` is S, empty when the rest does not begin
-// so.
-void BuildFailRunSet(const PatternNode* node, bool ignoreCase, CharSet* run) {
+// which the matcher checks. `run` is S; false when the rest does not begin
+// so or S is empty.
+bool BuildFailRunSet(const PatternNode* node, bool ignoreCase, CharSet* run) {
   ClearSet(run);
   const PatternNode* test = node->next;
   while (test && IsMarker(test)) test = test->next;
   CharSet first, taken, rest;
-  if (!test || !BuildByteTestSet(test, ignoreCase, &first)) return;
+  if (!test || !BuildByteTestSet(test, ignoreCase, &first)) return false;
   const PatternNode* star = test->next;
-  if (!star || star->kind != NodeStar || !star->operand.child) return;
-  if (!BuildByteTestSet(star->operand.child, ignoreCase, &taken)) return;
-  if (!BuildRestStartSet(star, ignoreCase, &rest)) return;
-  for (int i = 0; i < 32; ++i)
+  if (!star || star->kind != NodeStar || !star->operand.child) return false;
+  if (!BuildByteTestSet(star->operand.child, ignoreCase, &taken)) return false;
+  if (!BuildRestStartSet(star, ignoreCase, &rest)) return false;
+  bool any = false;
+  for (int i = 0; i < 32; ++i) {
     run->bits[i] = static_cast<unsigned char>(first.bits[i] & taken.bits[i] & ~rest.bits[i]);
+    any = any || run->bits[i];
+  }
+  return any;
 }
 
 // False only when out of memory.
 bool MarkRepetition(PatternNode* node, bool ignoreCase) {
   node->keepsAll = false;
+  node->passesRuns = false;
   node->restIsWalked = RestIsWalked(node);
   bool lazy = IsLazy(node->kind);
   if ((!lazy && !BacksOff(node->kind)) || !node->operand.child) return true;
@@ -86,8 +91,7 @@ bool MarkRepetition(PatternNode* node, bool ignoreCase) {
   if (!node->rest) return false;
   node->rest->bytes = rest;
   ClearSet(&node->rest->passOver);
-  ClearSet(&node->rest->failsInRuns);
-  if (!lazy) BuildFailRunSet(node, ignoreCase, &node->rest->failsInRuns);
+  node->passesRuns = !lazy && BuildFailRunSet(node, ignoreCase, &node->rest->failsInRuns);
   if (!lazy || !byteTest) return true;
   for (int i = 0; i < 32; ++i)
     node->rest->passOver.bits[i] = static_cast<unsigned char>(taken.bits[i] & ~rest.bits[i]);

@@ -212,7 +212,7 @@ int PatternObject::PassOver(const PatternNode* node) {
 // before it where a try would fail the same way (give_back.h), to the last
 // of them. Only while the rest depends on nothing but the position.
 void PatternObject::PassFailingRun(const PatternNode* node, const char* start) {
-  if (!node->rest || readsRegisters || !keepAllEnabled || !prefilterEnabled) return;
+  if (readsRegisters || !keepAllEnabled || !prefilterEnabled) return;
   const CharSet& run = node->rest->failsInRuns;
   if (textPos == textEnd || !InSet(run, static_cast<unsigned char>(*textPos))) return;
   while (textPos > start && InSet(run, static_cast<unsigned char>(textPos[-1]))) --textPos;
@@ -228,7 +228,7 @@ bool PatternObject::BackOff(const PatternNode* node, const char* start, KeptIter
       if (readsRegisters) KeepIterations(node, kept);
       if (RestMatches(node)) break;
       if (gaveUp) return false;
-      PassFailingRun(node, start);
+      if (node->passesRuns) PassFailingRun(node, start);
     }
     if (textPos <= start) break;
     if (KeepsAll(node)) {

@@ -75,8 +75,7 @@ std::string Rests(const char* pattern) {
 
 void CollectRuns(const PatternNode* node, std::string* runs) {
   for (; node; node = node->next) {
-    if (node->rest && !SetText(node->rest->failsInRuns).empty())
-      *runs += (runs->empty() ? "" : " ") + SetText(node->rest->failsInRuns);
+    if (node->passesRuns) *runs += (runs->empty() ? "" : " ") + SetText(node->rest->failsInRuns);
     bool owns = node->kind == NodeGroup || IsPostfixKind(node->kind);
     if (owns) CollectRuns(node->operand.child, runs);
   }

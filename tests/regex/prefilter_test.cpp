@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "regex/char_set.h"
-#include "regex/give_back.h"
 #include "regex_test_support.h"
 
 namespace {
@@ -184,10 +183,7 @@ namespace {
 
 bool PassesOverRuns(const PatternNode* node) {
   for (; node; node = node->next) {
-    if (node->rest) {
-      for (unsigned char bits : node->rest->failsInRuns.bits)
-        if (bits) return true;
-    }
+    if (node->passesRuns) return true;
     bool owns = node->kind == NodeGroup || IsPostfixKind(node->kind);
     if (owns && PassesOverRuns(node->operand.child)) return true;
   }
