@@ -9,11 +9,12 @@
 // straight from where it stopped to where it began; a lazy one-byte operand
 // passes over such bytes in one loop. And where the rest begins with a
 // one-byte test and then a greedy star of another, a try that failed at a
-// byte both take and the star's own rest cannot start with fails at the
-// run of such bytes just before it too (give_back.cpp), so a greedy
-// repetition backing off passes over them. This changes no result, no register and no "\m"/"\M"
-// position, only the number of node walks. Covered by tests/regex/give_back_test.cpp and, on and
-// off compared, by tests/regex/prefilter_test.cpp and the fuzz target.
+// byte both take, and that the star's own rest cannot start with, fails at
+// the run of such bytes just before it too (give_back.cpp): a greedy
+// repetition backing off passes over them. This changes no result, no
+// register and no "\m"/"\M" position, only the number of node walks.
+// Covered by tests/regex/give_back_test.cpp and, on and off compared, by
+// tests/regex/prefilter_test.cpp and the fuzz target.
 #pragma once
 
 #include "regex/char_set.h"
