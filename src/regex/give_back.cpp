@@ -3,6 +3,7 @@
 
 #include "regex/first_byte_set.h"
 #include "regex/pattern_memory.h"
+#include "regex/token_codes.h"
 
 namespace {
 
@@ -38,9 +39,46 @@ bool RestIsWalked(const PatternNode* node) {
   return true;
 }
 
+bool IsMarker(const PatternNode* node) {
+  return node->kind == NodeItem &&
+         (node->operand.value == ItemMarkStart || node->operand.value == ItemMarkEnd);
+}
+
+// The rest of `node` as it begins in its own sequence: markers, a one-byte
+// test X, then a greedy star Y* of a one-byte test, whose own rest R can
+// start with the bytes in `rest`. Let S be the bytes X and Y take that are
+// not in `rest`. A try that failed at a position p holding a byte of S then
+// fails at p - 1 too, when that holds a byte of S: the star that starts at
+// p + 1 in the first try takes the run of Y bytes up to the same q as the
+// star that starts at p in the second, so the second backs off over the
+// same positions, R failing at each (else the first try had matched, the
+// walk after the star being R), and over p, where R cannot start; then both
+// stop at their start, and R fails there. R is a function of the position
+// alone while the pattern reads no register of its own (no back-reference),
+// which the matcher checks. `run` is S; false when the rest does not begin
+// so or S is empty.
+bool BuildFailRunSet(const PatternNode* node, bool ignoreCase, CharSet* run) {
+  ClearSet(run);
+  const PatternNode* test = node->next;
+  while (test && IsMarker(test)) test = test->next;
+  CharSet first, taken, rest;
+  if (!test || !BuildByteTestSet(test, ignoreCase, &first)) return false;
+  const PatternNode* star = test->next;
+  if (!star || star->kind != NodeStar || !star->operand.child) return false;
+  if (!BuildByteTestSet(star->operand.child, ignoreCase, &taken)) return false;
+  if (!BuildRestStartSet(star, ignoreCase, &rest)) return false;
+  bool any = false;
+  for (int i = 0; i < 32; ++i) {
+    run->bits[i] = static_cast<unsigned char>(first.bits[i] & taken.bits[i] & ~rest.bits[i]);
+    any = any || run->bits[i];
+  }
+  return any;
+}
+
 // False only when out of memory.
 bool MarkRepetition(PatternNode* node, bool ignoreCase) {
   node->keepsAll = false;
+  node->passesRuns = false;
   node->restIsWalked = RestIsWalked(node);
   bool lazy = IsLazy(node->kind);
   if ((!lazy && !BacksOff(node->kind)) || !node->operand.child) return true;
@@ -53,6 +91,7 @@ bool MarkRepetition(PatternNode* node, bool ignoreCase) {
   if (!node->rest) return false;
   node->rest->bytes = rest;
   ClearSet(&node->rest->passOver);
+  node->passesRuns = !lazy && BuildFailRunSet(node, ignoreCase, &node->rest->failsInRuns);
   if (!lazy || !byteTest) return true;
   for (int i = 0; i < 32; ++i)
     node->rest->passOver.bits[i] = static_cast<unsigned char>(taken.bits[i] & ~rest.bits[i]);

@@ -58,6 +58,9 @@ struct PatternNode {
   // Every owner out to the top level or to a look-around is a group: what
   // RestMatches tries after this node is what the walk goes on with.
   bool restIsWalked;
+  // A repetition whose rest, after a try that failed at some bytes, fails
+  // at the run of them before it too (give_back.h): rest->failsInRuns.
+  bool passesRuns;
   // A repetition's: what its rest can start with, when that is known
   // (give_back.h); null otherwise. Owned.
   RestStart* rest;

@@ -98,8 +98,8 @@ class PatternObject {
   // For tests and benchmarks only: off, every greedy repetition backs off
   // byte by byte even where the rest cannot start with a byte it took, and
   // every repetition tries the rest wherever it would have to decide, even
-  // where the rest cannot start (give_back.h). Off too while the prefilter
-  // is off.
+  // where the rest cannot start or a try next to it failed the same way
+  // (give_back.h). Off too while the prefilter is off.
   void SetKeepAllEnabled(bool enabled) { keepAllEnabled = enabled; }
 
  private:
@@ -155,6 +155,7 @@ class PatternObject {
   bool RestCannotStart(const PatternNode* node) const;
   bool TryRest(const PatternNode* node);
   int PassOver(const PatternNode* node);
+  void PassFailingRun(const PatternNode* node, const char* start);
   bool WalkOrUndo(const PatternNode* node);
   bool WalkUndoing(const PatternNode* node);
   bool WalkRest(const PatternNode* node);

@@ -208,6 +208,16 @@ int PatternObject::PassOver(const PatternNode* node) {
   return static_cast<int>(walks);
 }
 
+// After a try of the rest failed at textPos: steps back over the bytes
+// before it where a try would fail the same way (give_back.h), to the last
+// of them. Only while the rest depends on nothing but the position.
+void PatternObject::PassFailingRun(const PatternNode* node, const char* start) {
+  if (readsRegisters || !keepAllEnabled || !prefilterEnabled) return;
+  const CharSet& run = node->rest->failsInRuns;
+  if (textPos == textEnd || !InSet(run, static_cast<unsigned char>(*textPos))) return;
+  while (textPos > start && InSet(run, static_cast<unsigned char>(textPos[-1]))) --textPos;
+}
+
 // Steps back from textPos towards start until the rest matches; succeeds at
 // start at the latest, leaving the decision to the nodes after it.
 bool PatternObject::BackOff(const PatternNode* node, const char* start, KeptIterations* kept) {
@@ -218,6 +228,7 @@ bool PatternObject::BackOff(const PatternNode* node, const char* start, KeptIter
       if (readsRegisters) KeepIterations(node, kept);
       if (RestMatches(node)) break;
       if (gaveUp) return false;
+      if (node->passesRuns) PassFailingRun(node, start);
     }
     if (textPos <= start) break;
     if (KeepsAll(node)) {

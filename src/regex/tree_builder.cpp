@@ -226,6 +226,7 @@ PatternNode* NewPatternNode(PatternNode* parent) {
   node->registers = 0;
   node->keepsAll = false;
   node->restIsWalked = false;
+  node->passesRuns = false;
   node->rest = nullptr;
   node->parent = parent;
   node->next = nullptr;

@@ -179,6 +179,54 @@ TEST(Prefilter, OnAndOffAgreeOverRandomPatternsAndTexts) {
   EXPECT_GT(patternsSkippingLazily - lazyBefore, 150);
 }
 
+namespace {
+
+bool PassesOverRuns(const PatternNode* node) {
+  for (; node; node = node->next) {
+    if (node->passesRuns) return true;
+    bool owns = node->kind == NodeGroup || IsPostfixKind(node->kind);
+    if (owns && PassesOverRuns(node->operand.child)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+// Patterns where a repetition's rest begins with a one-byte test and a
+// greedy star, so that a failed try answers for the run before it.
+TEST(Prefilter, OnAndOffAgreeWhereARestBeginsWithATestAndAStar) {
+  static const char* const kRepeated[] = {"(a|b)*",      "(ab)*",  "(a|\\s)*", "(\\w| )*",
+                                          "(<[^>]*?>)*", "[a-c]*", "(a|<)+",   "(.)*"};
+  static const char* const kTests[] = {"a", "b", "[ab]", "[^<]", "\\w", ".", "[^a ]", "\\s"};
+  static const char* const kStars[] = {"[ab]*", "[a-c]*", "[^<]*", "\\w*", "a*", "\\s*", "[ab]+"};
+  static const char* const kRests[] = {"b", "c",   "<",   "1",     "\\s*<", "bc",   "(b|<)", "\\1",
+                                       "$", "a?c", "\\b", "(c)?=", "<?",    "\\M!", "!\\1"};
+  static const char kTextBytes[] = "abc<> 1!\t";
+  std::mt19937 random(2468);
+  int passing = 0;
+  for (int round = 0; round < 1500; ++round) {
+    std::string pattern =
+        "/" + RandomPiece(random, kRepeated, sizeof kRepeated / sizeof *kRepeated);
+    if (random() % 2) pattern += "\\m";
+    pattern += RandomPiece(random, kTests, sizeof kTests / sizeof *kTests);
+    pattern += RandomPiece(random, kStars, sizeof kStars / sizeof *kStars);
+    for (int n = 1 + random() % 2; n > 0; --n)
+      pattern += RandomPiece(random, kRests, sizeof kRests / sizeof *kRests);
+    pattern += random() % 4 == 0 ? "/i" : "/";
+    std::vector<std::string> texts;
+    for (int t = 0; t < 6; ++t) {
+      std::string text;
+      for (int n = random() % 14; n > 0; --n)
+        text += kTextBytes[random() % (sizeof kTextBytes - 1)];
+      texts.push_back(text);
+    }
+    Compare(pattern, texts);
+    PatternObject object(pattern.c_str());
+    passing += object.IsPatternValid() && PassesOverRuns(object.Root()) ? 1 : 0;
+  }
+  EXPECT_GT(passing, 500);
+}
+
 TEST(Prefilter, IgnoreCaseFindsEitherCaseOfEveryLetter) {
   for (int byte = 1; byte < 256; ++byte) {
     for (int other = 1; other < 256; ++other) {
