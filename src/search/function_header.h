@@ -4,11 +4,29 @@
 // Covered by tests/search/function_header_test.cpp.
 #pragma once
 
+#include "search/pattern_search.h"
+
 struct FunctionRule;
 
 enum {
   kFunctionNameLimit = 32,  // longer names are cut...
   kFunctionNameKept = 30,   // ...after this many characters, and "..." appended
+};
+
+// IsFunctionHeader for every line of a scan: the rule's patterns are looked
+// up by their text once, not on every line. `rule` must not change while
+// the object is in use.
+class FunctionHeaderCheck {
+ public:
+  explicit FunctionHeaderCheck(const FunctionRule& rule);
+  int IsHeader(const char* line, char* name);  // as IsFunctionHeader
+
+ private:
+  bool MatchRejectsFirst(const char* line);
+
+  const FunctionRule& rule;
+  RepeatedPattern match;
+  RepeatedPattern ignore;
 };
 
 // Non-zero when `line` is a header line under `rule`; `name` (kGroupBufferSize

@@ -33,6 +33,33 @@ int PatternMayMatch(const char* line, const char* text, const char* prefix, cons
 // when it compiled without error.
 bool PatternCompiled(const char* text, const char* prefix, const char* suffix);
 
+// A pattern text that a caller runs on many lines (the search text, a rule's
+// Match and Ignore). It answers as FindPattern, PatternMayMatch and
+// PatternCompiled do with the same text, prefix and suffix, but once the
+// text is compiled it keeps the slot that holds it and skips the lookup by
+// text on later calls, for as long as that slot is not compiled again. The
+// three strings are kept, not copied: their contents must not change while
+// the object is in use (a scan holds its texts still).
+struct PatternSlot;
+class RepeatedPattern {
+ public:
+  RepeatedPattern(const char* text, const char* prefix, const char* suffix)
+      : text(text), prefix(prefix), suffix(suffix) {}
+
+  int Find(const char* line, int* position, int group, char* groupBuffer);
+  int MayMatch(const char* line);
+  bool Compiled() { return Slot() != nullptr; }
+
+ private:
+  PatternSlot* Slot();
+
+  const char* text;
+  const char* prefix;
+  const char* suffix;
+  PatternSlot* slot = nullptr;
+  unsigned stamp = 0;  // the slot's compile count when it was found
+};
+
 // Compiled patterns are kept in a few slots keyed by the composed text, so the
 // three patterns a line may run (Ignore, Match, search) are not recompiled for
 // every line. Only successful compilations are kept: an invalid pattern is
