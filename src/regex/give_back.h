@@ -7,7 +7,8 @@
 // before it and changing no register: it can be skipped. When the rest can
 // start with none of the bytes a greedy operand takes, the repetition can go
 // straight from where it stopped to where it began; a lazy one-byte operand
-// passes over such bytes in one loop. This changes no result, no register
+// passes over such bytes in one loop. A rest that begins with a word-start
+// test fails, the same way, at a byte after a word byte. This changes no result, no register
 // and no "\m"/"\M" position, only the number of node walks. Covered by
 // tests/regex/give_back_test.cpp and, on and off compared, by
 // tests/regex/prefilter_test.cpp and the fuzz target.
@@ -21,6 +22,10 @@ struct RestStart {
   // Bytes that a lazy operand testing one byte takes and the rest cannot
   // start with; empty for any other repetition.
   CharSet passOver;
+  // The rest begins with "\b" or "\c", which fail at a byte that follows a
+  // word byte: a greedy word-taking repetition backing off through a word
+  // need not try the rest inside it.
+  bool notAfterWord;
 };
 
 // Sets keepsAll and rest of every repetition under root; reads nothing but

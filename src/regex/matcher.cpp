@@ -32,6 +32,7 @@ bool PatternObject::MatchText(const char* text, MatchGroups* matchGroups) {
 
 bool PatternObject::MayMatchText(const char* text) {
   if (!text || invalid) return false;
+  if (FirstByteRejects(text)) return false;
   textStart = text;
   textEnd = BoundedEnd(text);
   textCut = *textEnd != '\0';
@@ -97,6 +98,17 @@ bool PatternObject::MayStart(const char* start) {
   return NextCandidate(start) != nullptr;
 }
 
+// NextCandidate's answer at the start of a text for a pattern with a single
+// start, read before the text is measured: the end of the text is at its
+// start exactly when its first byte is the NUL. Most lines a function rule
+// sees fail here, and measuring them would cost more than the test.
+bool PatternObject::FirstByteRejects(const char* text) const {
+  if (!(anchored || firstItem == ItemTextStart) || !prefilterEnabled || !firstBytes.usable)
+    return false;
+  unsigned char first = static_cast<unsigned char>(*text);
+  return first == '\0' || !InSet(firstBytes.bytes, first);
+}
+
 void PatternObject::ClearRegisters() {
   std::memset(groups->groupStart, 0xFF, sizeof groups->groupStart);  // all -1
   std::memset(groups->groupEnd, 0xFF, sizeof groups->groupEnd);
@@ -126,10 +138,15 @@ const char* PatternObject::NextCandidate(const char* position) const {
   unsigned char wanted = static_cast<unsigned char>(firstItem);
   size_t left = size_t(textEnd - position);
   if (!ignoreCase) return static_cast<const char*>(memchr(position, wanted, left));
+  // The folded byte and its partner are every byte that folds onto it: the
+  // nearer of the two is the first that does.
   unsigned char folded = FoldByte(wanted);
-  for (; position < textEnd; ++position)
-    if (FoldByte(static_cast<unsigned char>(*position)) == folded) return position;
-  return nullptr;
+  unsigned char partner = UpperPartner(folded);
+  const char* found = static_cast<const char*>(memchr(position, folded, left));
+  if (partner == folded) return found;
+  const char* other =
+      static_cast<const char*>(memchr(position, partner, found ? size_t(found - position) : left));
+  return other ? other : found;
 }
 
 // Rejects an anchored match on its first item before anything is touched.

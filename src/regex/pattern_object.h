@@ -115,6 +115,7 @@ class PatternObject {
               MatchGroups* matchGroups, int anchoring);
   bool RunMatch(const char* start);
   bool MayStart(const char* start);
+  bool FirstByteRejects(const char* text) const;
   // Whether there is no byte to read at textPos. At a cut the text goes on,
   // so what wanted the byte is marked as undecided.
   bool OutOfText() {

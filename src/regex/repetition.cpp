@@ -176,13 +176,15 @@ bool PatternObject::DecidesAtStop(const PatternNode* node) const {
   return KeepsAll(node) && node->restIsWalked;
 }
 
-// Whether trying the rest at textPos would fail on the byte there and change
-// nothing (give_back.h), so that the try can be skipped. At the end of the
-// text the rest is always tried: it may hold there, or want the byte past a
-// cut.
+// Whether trying the rest at textPos would fail on the byte there, or on a
+// word byte before it, and change nothing (give_back.h), so that the try can
+// be skipped. At the end of the text the rest is always tried: it may hold
+// there, or want the byte past a cut.
 bool PatternObject::RestCannotStart(const PatternNode* node) const {
-  return node->rest && keepAllEnabled && prefilterEnabled && textPos != textEnd &&
-         !InSet(node->rest->bytes, static_cast<unsigned char>(*textPos));
+  if (!node->rest || !keepAllEnabled || !prefilterEnabled || textPos == textEnd) return false;
+  if (!InSet(node->rest->bytes, static_cast<unsigned char>(*textPos))) return true;
+  return node->rest->notAfterWord && textPos != textStart &&
+         InSet(WordSet, static_cast<unsigned char>(textPos[-1]));
 }
 
 bool PatternObject::TryRest(const PatternNode* node) {

@@ -1,6 +1,7 @@
 // Covered by tests/search/function_header_test.cpp.
 #include "search/function_header.h"
 
+#include "regex/pattern_object.h"
 #include "search/pattern_search.h"
 #include "settings/options.h"
 #include "text/trim_blanks.h"
@@ -15,9 +16,10 @@ FunctionHeaderCheck::FunctionHeaderCheck(const FunctionRule& rule)
 // compile: until then each line runs them as it always did, so a faulty
 // pattern is reported on the same line, with the same text.
 bool FunctionHeaderCheck::MatchRejectsFirst(const char* line) {
-  if (!rule.Match[0] || !match.Compiled()) return false;
-  if (rule.Ignore[0] && !ignore.Compiled()) return false;
-  return !match.MayMatch(line);
+  if (!rule.Match[0]) return false;
+  PatternObject* compiled = match.Compiled();
+  if (!compiled || (rule.Ignore[0] && !ignore.Compiled())) return false;
+  return !compiled->MayMatchText(line);
 }
 
 int FunctionHeaderCheck::IsHeader(const char* line, char* name) {

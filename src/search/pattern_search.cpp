@@ -256,15 +256,6 @@ int CompileAndMatch(const char* line, const char* text, int* position, int group
 
 }  // namespace
 
-int PatternMayMatch(const char* line, const char* text, const char* prefix, const char* suffix) {
-  PatternSlot* slot = FindCachedSlot(prefix, text, suffix);
-  return !slot || slot->Object()->MayMatchText(line) ? 1 : 0;
-}
-
-bool PatternCompiled(const char* text, const char* prefix, const char* suffix) {
-  return FindCachedSlot(prefix, text, suffix) != nullptr;
-}
-
 int FindPattern(const char* line, const char* text, int* position, int group, char* groupBuffer,
                 const char* prefix, const char* suffix) {
   PatternSlot* slot = FindCachedSlot(prefix, text, suffix);
@@ -275,19 +266,16 @@ int FindPattern(const char* line, const char* text, int* position, int group, ch
 // A slot holds one key at a time and no two slots hold the same one, so the
 // slot found for the text stays the answer of the lookup until its stamp
 // moves on.
-PatternSlot* RepeatedPattern::Slot() {
-  if (slot && slot->stamp == stamp) return slot;
-  slot = FindCachedSlot(prefix, text, suffix);
-  if (slot) stamp = slot->stamp;
-  return slot;
+PatternObject* RepeatedPattern::Compiled() {
+  if (!slot || slot->stamp != stamp) {
+    slot = FindCachedSlot(prefix, text, suffix);
+    if (!slot) return nullptr;
+    stamp = slot->stamp;
+  }
+  return slot->Object();
 }
 
 int RepeatedPattern::Find(const char* line, int* position, int group, char* groupBuffer) {
-  if (PatternSlot* found = Slot()) return MatchInSlot(found, line, position, group, groupBuffer);
+  if (Compiled()) return MatchInSlot(slot, line, position, group, groupBuffer);
   return CompileAndMatch(line, text, position, group, groupBuffer, prefix, suffix);
-}
-
-int RepeatedPattern::MayMatch(const char* line) {
-  PatternSlot* found = Slot();
-  return !found || found->Object()->MayMatchText(line) ? 1 : 0;
 }
