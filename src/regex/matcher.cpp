@@ -30,9 +30,8 @@ bool PatternObject::MatchText(const char* text, MatchGroups* matchGroups) {
   return Search(text, text, end, *end != '\0', matchGroups, -1);
 }
 
-bool PatternObject::MayMatchText(const char* text) {
-  if (!text || invalid) return false;
-  if (FirstByteRejects(text)) return false;
+// MayMatchText once the first byte has not rejected the text.
+bool PatternObject::MayMatchMeasured(const char* text) {
   textStart = text;
   textEnd = BoundedEnd(text);
   textCut = *textEnd != '\0';
@@ -96,17 +95,6 @@ bool PatternObject::MayStart(const char* start) {
   if (!QuickCheck()) return false;
   if (prefilterEnabled && !PassesPrefilter(prefilter, ignoreCase, textStart, textEnd)) return false;
   return NextCandidate(start) != nullptr;
-}
-
-// NextCandidate's answer at the start of a text for a pattern with a single
-// start, read before the text is measured: the end of the text is at its
-// start exactly when its first byte is the NUL. Most lines a function rule
-// sees fail here, and measuring them would cost more than the test.
-bool PatternObject::FirstByteRejects(const char* text) const {
-  if (!(anchored || firstItem == ItemTextStart) || !prefilterEnabled || !firstBytes.usable)
-    return false;
-  unsigned char first = static_cast<unsigned char>(*text);
-  return first == '\0' || !InSet(firstBytes.bytes, first);
 }
 
 void PatternObject::ClearRegisters() {

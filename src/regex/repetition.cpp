@@ -210,12 +210,29 @@ int PatternObject::PassOver(const PatternNode* node) {
   return static_cast<int>(walks);
 }
 
+// Moves textPos back towards start over the positions where the rest cannot
+// start, as BackOff's loop steps over them one at a time, in a loop of its
+// own: backing off through a word before "\b" passes most of them.
+void PatternObject::StepOverUntried(const PatternNode* node, const char* start) {
+  if (!node->rest || !keepAllEnabled || !prefilterEnabled || KeepsAll(node)) return;
+  const RestStart& rest = *node->rest;
+  const char* at = textPos;
+  if (at == textEnd) return;  // the rest is always tried there
+  for (; at > start; --at) {
+    if (!InSet(rest.bytes, static_cast<unsigned char>(*at))) continue;
+    if (!rest.notAfterWord || at == textStart) break;
+    if (!InSet(WordSet, static_cast<unsigned char>(at[-1]))) break;
+  }
+  textPos = at;
+}
+
 // Steps back from textPos towards start until the rest matches; succeeds at
 // start at the latest, leaving the decision to the nodes after it.
 bool PatternObject::BackOff(const PatternNode* node, const char* start, KeptIterations* kept) {
   kept->heldEnd = textPos;
   if (DecidesAtStop(node)) return !gaveUp;
   for (;;) {
+    StepOverUntried(node, start);
     if (!RestCannotStart(node)) {
       if (readsRegisters) KeepIterations(node, kept);
       if (RestMatches(node)) break;

@@ -266,13 +266,13 @@ int FindPattern(const char* line, const char* text, int* position, int group, ch
 // A slot holds one key at a time and no two slots hold the same one, so the
 // slot found for the text stays the answer of the lookup until its stamp
 // moves on.
-PatternObject* RepeatedPattern::Compiled() {
-  if (!slot || slot->stamp != stamp) {
-    slot = FindCachedSlot(prefix, text, suffix);
-    if (!slot) return nullptr;
-    stamp = slot->stamp;
-  }
-  return slot->Object();
+PatternObject* RepeatedPattern::Lookup() {
+  slot = FindCachedSlot(prefix, text, suffix);
+  if (!slot) return nullptr;
+  object = slot->Object();
+  slotStamp = &slot->stamp;
+  stamp = slot->stamp;
+  return object;
 }
 
 int RepeatedPattern::Find(const char* line, int* position, int group, char* groupBuffer) {

@@ -43,14 +43,20 @@ class RepeatedPattern {
   // Find, and always for a text that does not compile. Compiles nothing
   // and shows nothing; for the engine's first tests (MayMatchText), which
   // let the function column reject a line before Ignore is run.
-  PatternObject* Compiled();
+  PatternObject* Compiled() {  // in line: the function column asks on every line
+    return slot && *slotStamp == stamp ? object : Lookup();
+  }
 
  private:
+  PatternObject* Lookup();
+
   const char* text;
   const char* prefix;
   const char* suffix;
-  PatternSlot* slot = nullptr;
-  unsigned stamp = 0;  // the slot's compile count when it was found
+  PatternSlot* slot = nullptr;  // the slot found, and its object and stamp
+  PatternObject* object = nullptr;
+  const unsigned* slotStamp = nullptr;
+  unsigned stamp = 0;  // the slot's stamp when it was found
 };
 
 // Compiled patterns are kept in a few slots keyed by the composed text, so the
