@@ -7,7 +7,6 @@
 #include "search/result_list.h"
 
 #include "shell/win_api.h"
-#include "text/bounded_copy.h"
 
 #include <new>
 #include <stdint.h>
@@ -55,6 +54,15 @@ size_t StoredTextStart(const char* text, int position) {
   if (position < 0 || size_t(position) + kResultMatchKept <= kResultTextSize - 1) return 0;
   size_t from = size_t(position) - kResultContextKept;
   return strnlen(text, from) == from ? from : 0;
+}
+
+// CopyCut into the function field, in line: the name is empty or short on
+// most results, and a search that finds every line would spend more on two
+// library calls per result than on the copy.
+void CopyName(char* field, const char* name) {
+  size_t i = 0;
+  for (; i < kResultFunctionSize - 1 && name[i]; ++i) field[i] = name[i];
+  field[i] = '\0';
 }
 
 }  // namespace
@@ -165,7 +173,7 @@ const SearchResult* AddSearchResult(ResultList* list, int line, int position, co
   result->line = line;
   result->position = position;
   result->textStart = int(start);
-  CopyCut(result->function, function ? function : "", sizeof result->function);
+  CopyName(result->function, function ? function : "");
   memcpy(result->text, text, length);
   result->text[length] = '\0';
   return result;
