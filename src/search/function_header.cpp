@@ -22,10 +22,20 @@ bool FunctionHeaderCheck::MatchRejectsFirst(const char* line) {
   return !compiled->MayMatchText(line);
 }
 
-int FunctionHeaderCheck::IsHeader(const char* line, char* name) {
-  if (MatchRejectsFirst(line)) return 0;
+// Whether Ignore holds on the line. A compiled Ignore whose first tests
+// reject the line is not run: it could not match, and nothing but the order
+// in which the cache reuses its slots would change.
+bool FunctionHeaderCheck::Ignored(const char* line) {
+  if (!rule.Ignore[0]) return false;
+  PatternObject* compiled = ignore.Compiled();
+  if (compiled && !compiled->MayMatchText(line)) return false;
   int position = 0;
-  if (rule.Ignore[0] && ignore.Find(line, &position, 0, nullptr)) return 0;
+  return ignore.Find(line, &position, 0, nullptr) != 0;
+}
+
+int FunctionHeaderCheck::IsHeader(const char* line, char* name) {
+  if (MatchRejectsFirst(line) || Ignored(line)) return 0;
+  int position = 0;
   if (!rule.Match[0]) return 0;
   return match.Find(line, &position, rule.RegNum, name);
 }

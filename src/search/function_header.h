@@ -23,6 +23,7 @@ class FunctionHeaderCheck {
 
  private:
   bool MatchRejectsFirst(const char* line);
+  bool Ignored(const char* line);
 
   const FunctionRule& rule;
   RepeatedPattern match;

@@ -7,6 +7,7 @@
 #include "search/result_list.h"
 
 #include "shell/win_api.h"
+#include "text/bounded_copy.h"
 
 #include <new>
 #include <stdint.h>
@@ -56,13 +57,14 @@ size_t StoredTextStart(const char* text, int position) {
   return strnlen(text, from) == from ? from : 0;
 }
 
-// CopyCut into the function field, in line: the name is empty or short on
-// most results, and a search that finds every line would spend more on two
-// library calls per result than on the copy.
+// The function field: most results of a search without the function column
+// have no name, and two library calls for it would cost more than the rest
+// of the copy.
 void CopyName(char* field, const char* name) {
-  size_t i = 0;
-  for (; i < kResultFunctionSize - 1 && name[i]; ++i) field[i] = name[i];
-  field[i] = '\0';
+  if (name[0])
+    CopyCut(field, name, kResultFunctionSize);
+  else
+    field[0] = '\0';
 }
 
 }  // namespace
