@@ -8,10 +8,10 @@
 // start with none of the bytes a greedy operand takes, the repetition can go
 // straight from where it stopped to where it began; a lazy one-byte operand
 // passes over such bytes in one loop. A rest that begins with a word-start
-// test fails, the same way, at a byte after a word byte. This changes no result, no register
-// and no "\m"/"\M" position, only the number of node walks. Covered by
-// tests/regex/give_back_test.cpp and, on and off compared, by
-// tests/regex/prefilter_test.cpp and the fuzz target.
+// test fails the same way at a byte after a word byte. This changes no
+// result, no register and no "\m"/"\M" position, only the number of node
+// walks. Covered by tests/regex/give_back_test.cpp and, on and off
+// compared, by tests/regex/prefilter_test.cpp and the fuzz target.
 #pragma once
 
 #include "regex/char_set.h"
