@@ -4,6 +4,7 @@
 // Covered by tests/search/function_header_test.cpp.
 #pragma once
 
+#include "regex/pattern_object.h"
 #include "search/pattern_search.h"
 
 struct FunctionRule;
@@ -19,13 +20,28 @@ enum {
 class FunctionHeaderCheck {
  public:
   explicit FunctionHeaderCheck(const FunctionRule& rule);
-  int IsHeader(const char* line, char* name);  // as IsFunctionHeader
+  // As IsFunctionHeader; in line up to Match's first tests, which reject
+  // most lines.
+  int IsHeader(const char* line, char* name) {
+    return MatchRejectsFirst(line) ? 0 : Decide(line, name);
+  }
 
  private:
-  bool MatchRejectsFirst(const char* line);
+  // Whether Match's first tests already reject the line, so that the answer
+  // is 0 whatever Ignore says. Only asked once both patterns are known to
+  // compile: until then each line runs them as it always did, so a faulty
+  // pattern is reported on the same line, with the same text.
+  bool MatchRejectsFirst(const char* line) {
+    if (!hasMatch) return false;
+    PatternObject* compiled = match.Compiled();
+    if (!compiled || (hasIgnore && !ignore.Compiled())) return false;
+    return !compiled->MayMatchText(line);
+  }
+  int Decide(const char* line, char* name);
   bool Ignored(const char* line);
 
   const FunctionRule& rule;
+  const bool hasMatch, hasIgnore;  // the rule's texts are not empty
   RepeatedPattern match;
   RepeatedPattern ignore;
 };
