@@ -75,6 +75,19 @@ bool BuildFailRunSet(const PatternNode* node, bool ignoreCase, CharSet* run) {
   return any;
 }
 
+// Whether the first node that RestMatches walks after `node` is a test that
+// fails at a byte after a word byte ("\b", "\c"), writing nothing.
+bool RestStartsNotAfterWord(const PatternNode* node) {
+  for (; node && !IsLookAroundKind(node->kind); node = node->parent) {
+    while (node->kind == NodeAlternative && node->next) node = node->next;
+    if (!node->next) continue;
+    const PatternNode* first = node->next;
+    if (first->kind != NodeItem) return false;
+    return first->operand.value == ItemWordStart || first->operand.value == ItemNotAfterWord;
+  }
+  return false;
+}
+
 // False only when out of memory.
 bool MarkRepetition(PatternNode* node, bool ignoreCase) {
   node->keepsAll = false;
@@ -92,6 +105,7 @@ bool MarkRepetition(PatternNode* node, bool ignoreCase) {
   node->rest->bytes = rest;
   ClearSet(&node->rest->passOver);
   node->passesRuns = !lazy && BuildFailRunSet(node, ignoreCase, &node->rest->failsInRuns);
+  node->rest->notAfterWord = RestStartsNotAfterWord(node);
   if (!lazy || !byteTest) return true;
   for (int i = 0; i < 32; ++i)
     node->rest->passOver.bits[i] = static_cast<unsigned char>(taken.bits[i] & ~rest.bits[i]);

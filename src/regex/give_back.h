@@ -7,11 +7,12 @@
 // before it and changing no register: it can be skipped. When the rest can
 // start with none of the bytes a greedy operand takes, the repetition can go
 // straight from where it stopped to where it began; a lazy one-byte operand
-// passes over such bytes in one loop. And where the rest begins with a
-// one-byte test and then a greedy star of another, a try that failed at a
-// byte both take, and that the star's own rest cannot start with, fails at
-// the run of such bytes just before it too (give_back.cpp): a greedy
-// repetition backing off passes over them. This changes no result, no
+// passes over such bytes in one loop. A rest that begins with a word-start
+// test fails the same way at a byte after a word byte. And where the rest
+// begins with a one-byte test and then a greedy star of another, a try that
+// failed at a byte both take, and that the star's own rest cannot start
+// with, fails at the run of such bytes just before it too (give_back.cpp): a
+// greedy repetition backing off passes over them. This changes no result, no
 // register and no "\m"/"\M" position, only the number of node walks.
 // Covered by tests/regex/give_back_test.cpp and, on and off compared, by
 // tests/regex/prefilter_test.cpp and the fuzz target.
@@ -28,6 +29,10 @@ struct RestStart {
   // For a rest that begins as said above: where a try failed at one of
   // these bytes, it fails at the run of them before it. Empty otherwise.
   CharSet failsInRuns;
+  // The rest begins with "\b" or "\c", which fail at a byte that follows a
+  // word byte: a greedy word-taking repetition backing off through a word
+  // need not try the rest inside it.
+  bool notAfterWord;
 };
 
 // Sets keepsAll and rest of every repetition under root; reads nothing but

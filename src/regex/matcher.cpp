@@ -30,8 +30,8 @@ bool PatternObject::MatchText(const char* text, MatchGroups* matchGroups) {
   return Search(text, text, end, *end != '\0', matchGroups, -1);
 }
 
-bool PatternObject::MayMatchText(const char* text) {
-  if (!text || invalid) return false;
+// MayMatchText once the first byte has not rejected the text.
+bool PatternObject::MayMatchMeasured(const char* text) {
   textStart = text;
   textEnd = BoundedEnd(text);
   textCut = *textEnd != '\0';
@@ -126,10 +126,15 @@ const char* PatternObject::NextCandidate(const char* position) const {
   unsigned char wanted = static_cast<unsigned char>(firstItem);
   size_t left = size_t(textEnd - position);
   if (!ignoreCase) return static_cast<const char*>(memchr(position, wanted, left));
+  // The folded byte and its partner are every byte that folds onto it: the
+  // nearer of the two is the first that does.
   unsigned char folded = FoldByte(wanted);
-  for (; position < textEnd; ++position)
-    if (FoldByte(static_cast<unsigned char>(*position)) == folded) return position;
-  return nullptr;
+  unsigned char partner = UpperPartner(folded);
+  const char* found = static_cast<const char*>(memchr(position, folded, left));
+  if (partner == folded) return found;
+  const char* other =
+      static_cast<const char*>(memchr(position, partner, found ? size_t(found - position) : left));
+  return other ? other : found;
 }
 
 // Rejects an anchored match on its first item before anything is touched.

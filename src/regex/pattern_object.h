@@ -9,6 +9,7 @@
 #include "regex/first_byte_set.h"
 #include "regex/pattern_node.h"
 #include "regex/prefilter.h"
+#include "regex/token_codes.h"
 
 // What a match fills; the caller provides all of it.
 struct MatchGroups {
@@ -57,7 +58,9 @@ class PatternObject {
   // with (the first item, the bytes every match needs, the first-byte set),
   // before any node is walked; true when a walk would have to decide. Walks
   // nothing and touches no register.
-  bool MayMatchText(const char* text);
+  bool MayMatchText(const char* text) {  // in line: most lines a function rule sees fail at once
+    return text && !invalid && !FirstByteRejects(text) && MayMatchMeasured(text);
+  }
   // Searches [textStart, textEnd) from start, which must lie in that range;
   // cut as MatchText cuts when longer than kMaxMatchedText.
   // anchoring: -1 the object's own setting, 0 unanchored, else anchored.
@@ -115,6 +118,16 @@ class PatternObject {
               MatchGroups* matchGroups, int anchoring);
   bool RunMatch(const char* start);
   bool MayStart(const char* start);
+  bool MayMatchMeasured(const char* text);
+  // NextCandidate's answer at the start of a text for a pattern with a
+  // single start, read before the text is measured: the end of the text is
+  // at its start exactly when its first byte is the NUL.
+  bool FirstByteRejects(const char* text) const {
+    if (!(anchored || firstItem == ItemTextStart) || !prefilterEnabled || !firstBytes.usable)
+      return false;
+    unsigned char first = static_cast<unsigned char>(*text);
+    return first == '\0' || !InSet(firstBytes.bytes, first);
+  }
   // Whether there is no byte to read at textPos. At a cut the text goes on,
   // so what wanted the byte is marked as undecided.
   bool OutOfText() {
@@ -149,6 +162,7 @@ class PatternObject {
   int RepeatGreedily(const PatternNode* node, bool* stalled);
   int RepeatByteTest(const PatternNode* node);
   bool BackOff(const PatternNode* node, const char* start, KeptIterations* kept);
+  void StepOverUntried(const PatternNode* node, const char* start);
   void ClearRegisters();
   bool KeepsAll(const PatternNode* node) const;
   bool DecidesAtStop(const PatternNode* node) const;

@@ -176,13 +176,15 @@ bool PatternObject::DecidesAtStop(const PatternNode* node) const {
   return KeepsAll(node) && node->restIsWalked;
 }
 
-// Whether trying the rest at textPos would fail on the byte there and change
-// nothing (give_back.h), so that the try can be skipped. At the end of the
-// text the rest is always tried: it may hold there, or want the byte past a
-// cut.
+// Whether trying the rest at textPos would fail on the byte there, or on a
+// word byte before it, and change nothing (give_back.h), so that the try can
+// be skipped. At the end of the text the rest is always tried: it may hold
+// there, or want the byte past a cut.
 bool PatternObject::RestCannotStart(const PatternNode* node) const {
-  return node->rest && keepAllEnabled && prefilterEnabled && textPos != textEnd &&
-         !InSet(node->rest->bytes, static_cast<unsigned char>(*textPos));
+  if (!node->rest || !keepAllEnabled || !prefilterEnabled || textPos == textEnd) return false;
+  if (!InSet(node->rest->bytes, static_cast<unsigned char>(*textPos))) return true;
+  return node->rest->notAfterWord && textPos != textStart &&
+         InSet(WordSet, static_cast<unsigned char>(textPos[-1]));
 }
 
 bool PatternObject::TryRest(const PatternNode* node) {
@@ -218,12 +220,29 @@ void PatternObject::PassFailingRun(const PatternNode* node, const char* start) {
   while (textPos > start && InSet(run, static_cast<unsigned char>(textPos[-1]))) --textPos;
 }
 
+// Moves textPos back towards start over the positions where the rest cannot
+// start, as BackOff's loop steps over them one at a time, in a loop of its
+// own: backing off through a word before "\b" passes most of them.
+void PatternObject::StepOverUntried(const PatternNode* node, const char* start) {
+  if (!node->rest || !keepAllEnabled || !prefilterEnabled || KeepsAll(node)) return;
+  const RestStart& rest = *node->rest;
+  const char* at = textPos;
+  if (at == textEnd) return;  // the rest is always tried there
+  for (; at > start; --at) {
+    if (!InSet(rest.bytes, static_cast<unsigned char>(*at))) continue;
+    if (!rest.notAfterWord || at == textStart) break;
+    if (!InSet(WordSet, static_cast<unsigned char>(at[-1]))) break;
+  }
+  textPos = at;
+}
+
 // Steps back from textPos towards start until the rest matches; succeeds at
 // start at the latest, leaving the decision to the nodes after it.
 bool PatternObject::BackOff(const PatternNode* node, const char* start, KeptIterations* kept) {
   kept->heldEnd = textPos;
   if (DecidesAtStop(node)) return !gaveUp;
   for (;;) {
+    StepOverUntried(node, start);
     if (!RestCannotStart(node)) {
       if (readsRegisters) KeepIterations(node, kept);
       if (RestMatches(node)) break;

@@ -2,32 +2,38 @@
 #include "search/function_header.h"
 
 #include "search/pattern_search.h"
-#include "search/text_finder.h"
 #include "settings/options.h"
 #include "text/trim_blanks.h"
 
 #include <string.h>
 
-namespace {
+FunctionHeaderCheck::FunctionHeaderCheck(const FunctionRule& rule)
+    : rule(rule),
+      hasMatch(rule.Match[0] != '\0'),
+      hasIgnore(rule.Ignore[0] != '\0'),
+      match(rule.Match, "", ""),
+      ignore(rule.Ignore, "", "") {}
 
-// Whether Match's first tests already reject the line, so that the answer
-// is 0 whatever Ignore says. Only asked once both patterns are known to
-// compile: until then each line runs them as it always did, so a faulty
-// pattern is reported on the same line, with the same text.
-bool MatchRejectsFirst(const FunctionRule& rule, const char* line) {
-  if (!rule.Match[0] || !PatternCompiled(rule.Match, "", "")) return false;
-  if (rule.Ignore[0] && !PatternCompiled(rule.Ignore, "", "")) return false;
-  return !PatternMayMatch(line, rule.Match, "", "");
+// Whether Ignore holds on the line. A compiled Ignore whose first tests
+// reject the line is not run: it could not match, and nothing but the order
+// in which the cache reuses its slots would change.
+bool FunctionHeaderCheck::Ignored(const char* line) {
+  if (!hasIgnore) return false;
+  PatternObject* compiled = ignore.Compiled();
+  if (compiled && !compiled->MayMatchText(line)) return false;
+  int position = 0;
+  return ignore.Find(line, &position, 0, nullptr) != 0;
 }
 
-}  // namespace
+int FunctionHeaderCheck::Decide(const char* line, char* name) {
+  if (Ignored(line) || !hasMatch) return 0;
+  int position = 0;
+  return match.Find(line, &position, rule.RegNum, name);
+}
 
 int IsFunctionHeader(const FunctionRule& rule, const char* line, char* name) {
-  if (MatchRejectsFirst(rule, line)) return 0;
-  int position = 0;
-  if (rule.Ignore[0] && FindText(1, line, rule.Ignore, &position, 0, nullptr, "", "")) return 0;
-  if (!rule.Match[0]) return 0;
-  return FindText(1, line, rule.Match, &position, rule.RegNum, name, "", "");
+  FunctionHeaderCheck check(rule);
+  return check.IsHeader(line, name);
 }
 
 char* ShortenFunctionName(char* name) {

@@ -98,7 +98,9 @@ class Scanner {
       : scan(scan),
         plan(plan),
         results(results),
-        folded(PrepareFoldedNeedle(scan->searchCopy, plan.searchLength, FoldCaseTable())) {}
+        folded(PrepareFoldedNeedle(scan->searchCopy, plan.searchLength, FoldCaseTable())),
+        pattern(scan->searchCopy, "/", plan.suffix),
+        header(settings.rule) {}
 
   // Examines line `i`: reads it, tracks the function name, searches it and
   // records it when found. A line whose copy cannot be allocated is skipped.
@@ -115,7 +117,7 @@ class Scanner {
     EditorConvertText convert = {line, request.StringLength};
     HostInfo.EditorControl(ECTL_EDITORTOOEM, &convert);
 
-    if (plan.functions && IsFunctionHeader(settings.rule, line, scan->currentFunction))
+    if (plan.functions && header.IsHeader(line, scan->currentFunction))
       ShortenFunctionName(scan->currentFunction);
     int position = 0;
     if (!Search(line, length, &position)) return;
@@ -129,8 +131,7 @@ class Scanner {
   // line and looks for a NUL byte only in front of a match: with none there,
   // the first match in the line is the first in the terminated text.
   bool Search(const char* subject, size_t length, int* position) {
-    if (plan.patternMode)
-      return FindText(1, subject, scan->searchCopy, position, 0, nullptr, "/", plan.suffix);
+    if (plan.patternMode) return pattern.Find(subject, position, 0, nullptr);
     const char* found = FindPlain(subject, length);
     if (found && memchr(subject, '\0', size_t(found - subject) + plan.searchLength))
       found = FindPlain(subject, strlen(subject));
@@ -148,6 +149,8 @@ class Scanner {
   const ScanPlan& plan;
   ResultList* results;
   const FoldedNeedle folded;  // the folded searchCopy, used only when foldLines
+  RepeatedPattern pattern;    // searchCopy as a pattern, used only in pattern mode
+  FunctionHeaderCheck header;
   ScanBuffer lineCopy;
 };
 

@@ -17,20 +17,27 @@
 
 int badPatternShown;
 
-namespace {
-
 // One compiled pattern. `key` holds the composed text of the last successful
 // compilation into this slot; `keyLength` is -1 while the slot holds none
-// (a slot never built holds none whatever its zeroed fields say).
+// (a slot never built holds none whatever its zeroed fields say). `stamp`
+// moves on whenever the key is dropped, so a RepeatedPattern that found its
+// text here can tell that the slot no longer holds it.
 struct PatternSlot {
   alignas(PatternObject) unsigned char storage[sizeof(PatternObject)];
   bool created;
   long keyLength;
   unsigned lastUse;
+  unsigned stamp;
   char key[kComposedPatternSize];
 
   PatternObject* Object() { return reinterpret_cast<PatternObject*>(storage); }
+  void DropKey() {
+    keyLength = -1;
+    ++stamp;
+  }
 };
+
+namespace {
 
 // Compiled patterns take their blocks from the global heap like the rest of
 // the module. Installed before the first object is built, so no block is
@@ -66,7 +73,7 @@ void DestroySlots() {
     if (!slot.created) continue;
     slot.Object()->~PatternObject();
     slot.created = false;
-    slot.keyLength = -1;
+    slot.DropKey();
   }
   current = nullptr;
 }
@@ -157,7 +164,7 @@ PatternSlot* CompileIntoSlot(const ComposedPattern& pattern, bool* compiled) {
     slot->Object()->SetInterruptCheck(PollEsc, nullptr, escPollInterval);
     slot->created = true;
   }
-  slot->keyLength = -1;
+  slot->DropKey();
   *compiled = slot->Object()->CompilePattern(pattern.Text());
   if (*compiled && pattern.Length() < sizeof slot->key) {
     memcpy(slot->key, pattern.Text(), pattern.Length());
@@ -197,7 +204,7 @@ void SetEscPollInterval(unsigned long interval) {
 
 void SetPatternCacheEnabled(bool enabled) {
   cacheEnabled = enabled;
-  for (PatternSlot& slot : slots) slot.keyLength = -1;
+  for (PatternSlot& slot : slots) slot.DropKey();
 }
 
 const PatternObject* CurrentPatternObject() {
@@ -212,37 +219,11 @@ void ReleasePatternObjects() {
   DestroySlots();
 }
 
-int PatternMayMatch(const char* line, const char* text, const char* prefix, const char* suffix) {
-  PatternSlot* slot = FindCachedSlot(prefix, text, suffix);
-  return !slot || slot->Object()->MayMatchText(line) ? 1 : 0;
-}
+namespace {
 
-bool PatternCompiled(const char* text, const char* prefix, const char* suffix) {
-  return FindCachedSlot(prefix, text, suffix) != nullptr;
-}
-
-int FindPattern(const char* line, const char* text, int* position, int group, char* groupBuffer,
-                const char* prefix, const char* suffix) {
-  PatternSlot* slot = FindCachedSlot(prefix, text, suffix);
-  if (!slot) {
-    ComposedPattern pattern(prefix, text, suffix);
-    if (!pattern.Text()) return 0;  // no memory for an oversized pattern: nothing compiled
-    bool compiled = false;
-    slot = CompileIntoSlot(pattern, &compiled);
-    current = slot;
-    slot->lastUse = ++useClock;
-    if (!compiled) {
-      // Running out of memory is no fault of the pattern: no warning for it.
-      if (!badPatternShown && slot->Object()->LastError() != ErrOutOfMemory) {
-        ShowBadPattern(pattern.Text());
-        badPatternShown = 1;
-      }
-      return 0;
-    }
-  }
+int MatchInSlot(PatternSlot* slot, const char* line, int* position, int group, char* groupBuffer) {
   current = slot;
   slot->lastUse = ++useClock;
-
   MatchGroups groups;
   bool matched = slot->Object()->MatchText(line, &groups);
   *position = -1;
@@ -250,4 +231,51 @@ int FindPattern(const char* line, const char* text, int* position, int group, ch
   *position = groups.groupStart[0];  // the engine matches only the first 32,767 bytes
   if (groupBuffer) CopyGroupText(line, &groups, group, groupBuffer, kGroupBufferSize);
   return 1;
+}
+
+// FindPattern for a text no slot holds: compiles it, warns once per search
+// when it is invalid, and matches the line when it compiled.
+int CompileAndMatch(const char* line, const char* text, int* position, int group, char* groupBuffer,
+                    const char* prefix, const char* suffix) {
+  ComposedPattern pattern(prefix, text, suffix);
+  if (!pattern.Text()) return 0;  // no memory for an oversized pattern: nothing compiled
+  bool compiled = false;
+  PatternSlot* slot = CompileIntoSlot(pattern, &compiled);
+  current = slot;
+  slot->lastUse = ++useClock;
+  if (!compiled) {
+    // Running out of memory is no fault of the pattern: no warning for it.
+    if (!badPatternShown && slot->Object()->LastError() != ErrOutOfMemory) {
+      ShowBadPattern(pattern.Text());
+      badPatternShown = 1;
+    }
+    return 0;
+  }
+  return MatchInSlot(slot, line, position, group, groupBuffer);
+}
+
+}  // namespace
+
+int FindPattern(const char* line, const char* text, int* position, int group, char* groupBuffer,
+                const char* prefix, const char* suffix) {
+  PatternSlot* slot = FindCachedSlot(prefix, text, suffix);
+  if (slot) return MatchInSlot(slot, line, position, group, groupBuffer);
+  return CompileAndMatch(line, text, position, group, groupBuffer, prefix, suffix);
+}
+
+// A slot holds one key at a time and no two slots hold the same one, so the
+// slot found for the text stays the answer of the lookup until its stamp
+// moves on.
+PatternObject* RepeatedPattern::Lookup() {
+  slot = FindCachedSlot(prefix, text, suffix);
+  if (!slot) return nullptr;
+  object = slot->Object();
+  slotStamp = &slot->stamp;
+  stamp = slot->stamp;
+  return object;
+}
+
+int RepeatedPattern::Find(const char* line, int* position, int group, char* groupBuffer) {
+  if (Compiled()) return MatchInSlot(slot, line, position, group, groupBuffer);
+  return CompileAndMatch(line, text, position, group, groupBuffer, prefix, suffix);
 }

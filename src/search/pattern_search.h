@@ -24,14 +24,40 @@ enum { kGroupBufferSize = 512 };
 int FindPattern(const char* line, const char* text, int* position, int group, char* groupBuffer,
                 const char* prefix, const char* suffix);
 
-// For the function column: 0 when prefix + text + suffix is compiled in a
-// slot and the engine's first tests reject the line (MayMatchText), so that
-// FindPattern would return 0 without a walk; 1 otherwise, and always 1 for a
-// pattern not compiled yet. Compiles nothing and shows nothing.
-int PatternMayMatch(const char* line, const char* text, const char* prefix, const char* suffix);
-// Whether prefix + text + suffix is compiled in a slot, which it only is
-// when it compiled without error.
-bool PatternCompiled(const char* text, const char* prefix, const char* suffix);
+// A pattern text that a caller runs on many lines (the search text, a rule's
+// Match and Ignore): prefix + text + suffix, composed and compiled as
+// FindPattern does. Once the text is compiled the object keeps the slot that
+// holds it and skips the lookup by text on later calls, for as long as that
+// slot is not compiled again. The three strings are kept, not copied: their
+// contents must not change while the object is in use (a scan holds its
+// texts still).
+struct PatternSlot;
+class RepeatedPattern {
+ public:
+  RepeatedPattern(const char* text, const char* prefix, const char* suffix)
+      : text(text), prefix(prefix), suffix(suffix) {}
+
+  // FindPattern with this object's text.
+  int Find(const char* line, int* position, int group, char* groupBuffer);
+  // The compiled pattern, or null while no slot holds it: before the first
+  // Find, and always for a text that does not compile. Compiles nothing
+  // and shows nothing; for the engine's first tests (MayMatchText), which
+  // let the function column reject a line before Ignore is run.
+  PatternObject* Compiled() {  // in line: the function column asks on every line
+    return slot && *slotStamp == stamp ? object : Lookup();
+  }
+
+ private:
+  PatternObject* Lookup();
+
+  const char* text;
+  const char* prefix;
+  const char* suffix;
+  PatternSlot* slot = nullptr;  // the slot found, and its object and stamp
+  PatternObject* object = nullptr;
+  const unsigned* slotStamp = nullptr;
+  unsigned stamp = 0;  // the slot's stamp when it was found
+};
 
 // Compiled patterns are kept in a few slots keyed by the composed text, so the
 // three patterns a line may run (Ignore, Match, search) are not recompiled for

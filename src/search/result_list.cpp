@@ -57,6 +57,16 @@ size_t StoredTextStart(const char* text, int position) {
   return strnlen(text, from) == from ? from : 0;
 }
 
+// The function field: most results of a search without the function column
+// have no name, and two library calls for it would cost more than the rest
+// of the copy.
+void CopyName(char* field, const char* name) {
+  if (name[0])
+    CopyCut(field, name, kResultFunctionSize);
+  else
+    field[0] = '\0';
+}
+
 }  // namespace
 
 struct ResultList::StoreBlock {
@@ -165,7 +175,7 @@ const SearchResult* AddSearchResult(ResultList* list, int line, int position, co
   result->line = line;
   result->position = position;
   result->textStart = int(start);
-  CopyCut(result->function, function ? function : "", sizeof result->function);
+  CopyName(result->function, function ? function : "");
   memcpy(result->text, text, length);
   result->text[length] = '\0';
   return result;

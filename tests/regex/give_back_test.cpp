@@ -174,6 +174,12 @@ TEST(GiveBack, ResultsAndRegistersAsWhenBackingOffByteByByte) {
       {"/(a|\\s*)x/", " a x", "1 2 4 2 3"},
       {"/^(\\w+)\\s*\\(/", "foo (x", "1 0 5 0 3"},
       {"/(\\d+)(,\\d+)?;/", "12,3 4,5;", "1 5 9 5 6 6 8"},
+      // A rest that begins with a word start is not tried inside a word.
+      {"/^[A-Za-z_][\\w\\s\\*]*\\b(\\w+)\\s*\\(/", "static int *f_1 (s)", "1 0 17 12 15"},
+      {"/[\\w\\s]*\\b(\\w+)$/", "ab cd", "1 0 5 3 5"},
+      {"/\\w*\\c(\\w+)/", "ab cd", "1 0 2 0 2"},
+      {"/x\\w*\\c(\\w)/", "xab", "0"},
+      {"/(\\w*)(\\b|;)x/", "ab;x", "1 0 4 0 2 2 3"},
   };
   for (const MatchCase& c : cases) {
     SCOPED_TRACE(c.pattern);

@@ -227,6 +227,13 @@ TEST(Prefilter, OnAndOffAgreeWhereARestBeginsWithATestAndAStar) {
   EXPECT_GT(passing, 500);
 }
 
+TEST(Prefilter, IgnoreCaseStartsAtTheNearestLetterOfEitherCase) {
+  EXPECT_EQ(RunMatch("/ab/i", "xAxaB"), "1 3 5");
+  EXPECT_EQ(RunMatch("/ab/i", "xaxAb"), "1 3 5");
+  EXPECT_EQ(RunMatch("/ab/i", "AaB"), "1 1 3");
+  EXPECT_EQ(RunMatch("/ab/i", "aAb"), "1 1 3");
+}
+
 TEST(Prefilter, IgnoreCaseFindsEitherCaseOfEveryLetter) {
   for (int byte = 1; byte < 256; ++byte) {
     for (int other = 1; other < 256; ++other) {
@@ -240,6 +247,9 @@ TEST(Prefilter, IgnoreCaseFindsEitherCaseOfEveryLetter) {
       std::string text = std::string("x") + static_cast<char>(other);
       SCOPED_TRACE(byte * 256 + other);
       EXPECT_EQ(RunMatch(pattern, text), "1 0 2");
+      // First in the pattern, the letter is looked for in either case.
+      char first[] = {'/', static_cast<char>(byte), 'x', '/', 'i', 0};
+      EXPECT_EQ(RunMatch(first, "-" + text.substr(1) + "x"), "1 1 3");
     }
   }
 }

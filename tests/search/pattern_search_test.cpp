@@ -190,3 +190,39 @@ TEST_F(PatternSearch, CacheKeyIsTheWholeComposedPattern) {
   EXPECT_EQ(FindText(1, "xAB", "a", &position, 0, nullptr, "/", "/i"), 1);
   EXPECT_EQ(FindText(1, "xAB", "abc", &position, 0, nullptr, "/", "/i"), 0);
 }
+
+// A pattern kept for the lines of a scan must notice when its slot was
+// compiled for another pattern in between (the third other one evicts it,
+// an invalid one is compiled afresh into the oldest slot), and when the
+// cache was switched off and on: else it would run the other pattern.
+TEST_F(PatternSearch, RepeatedPatternNoticesItsSlotTakenByAnother) {
+  RepeatedPattern header("(\\w+)\\(", "/", "/");
+  struct Step {
+    std::vector<const char*> others;  // searched before the kept pattern
+    bool cache;
+    bool dropped;  // the kept pattern is no longer held when it comes
+    const char* line;
+    const char* name;  // "old": no match
+  } steps[] = {
+      {{}, true, true, "int f(x)", "f"},
+      {{}, true, false, "int f2(x)", "f2"},
+      {{"/g/", "/h/", "/k/"}, true, true, "int g(y)", "g"},
+      {{"/(/", "/[/", "/(/"}, true, true, "int h(z)", "h"},
+      {{}, false, true, "int k(w)", "k"},
+      {{}, true, true, "int m(v)", "m"},
+      {{"/m/"}, true, false, "m only", "old"},
+  };
+  bool cache = true;
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.line);
+    if (step.cache != cache) SetPatternCacheEnabled(cache = step.cache);
+    int position = -9;
+    for (const char* other : step.others)
+      FindText(1, step.line, other, &position, 0, nullptr, "", "");
+    EXPECT_EQ(header.Compiled() == nullptr, step.dropped);
+    char name[kGroupBufferSize] = "old";
+    EXPECT_EQ(header.Find(step.line, &position, 1, name), strcmp(step.name, "old") ? 1 : 0);
+    EXPECT_STREQ(name, step.name);
+    EXPECT_EQ(header.Compiled() != nullptr, step.cache);
+  }
+}
