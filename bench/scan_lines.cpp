@@ -237,7 +237,9 @@ void RunHostTable(const std::vector<std::string>& log, const std::string& scratc
     printf("%-10d %8.0fms %8.2fus %8.2fms %8.1f\n", lines, run * 1e3, run * 1e6 / lines, grep * 1e3,
            run / grep);
   }
-  printf("(goal: 1,000,000 lines under 1.5 s, the time per line flat)\n");
+  printf(
+      "(goal: 1,000,000 lines under 1.5 s and at most 2 times grep -n, the time per line "
+      "flat)\n");
   unlink(logPath);
   unlink(registry.c_str());
 }
@@ -273,10 +275,10 @@ int main(int argc, char** argv) {
   const Case cases[] = {
       {"plain, case-sensitive", "counter", 1, 0, 0, "-F", "counter", true, "1.0"},
       {"plain, case-sensitive, absent word", "qzxv", 1, 0, 0, "-F", "qzxv", true, ""},
-      {"plain, most lines", "e", 1, 0, 0, "-F", "e", true, "4"},
+      {"plain, most lines", "e", 1, 0, 0, "-F", "e", true, "1.5"},
       {"plain, case-insensitive", "counter", 0, 0, 0, "-F -i", "counter", true, "1.5"},
-      {"pattern /i", "counter\\d", 0, 1, 0, "-E -i", "counter[0-9]", true, "2"},
-      {"pattern /i + function column", "counter\\d", 0, 1, 1, "-E -i", "counter[0-9]", true, "2.5"},
+      {"pattern /i", "counter\\d", 0, 1, 0, "-E -i", "counter[0-9]", true, "1.5"},
+      {"pattern /i + function column", "counter\\d", 0, 1, 1, "-E -i", "counter[0-9]", true, "1.8"},
       {"  same, compiled-pattern cache off", "counter\\d", 0, 1, 1, "-E -i", "counter[0-9]", false,
        ""},
   };
@@ -287,12 +289,19 @@ int main(int argc, char** argv) {
   printf("%-36s %8s %9.2fms %11.0f\n", "host calls alone, nothing searched", "-", floor * 1e3,
          kLines / floor);
   int number = 0;
+  double patternScan = 0, withColumn = 0;
   for (const Case& c : cases) {
-    if (only && ++number != only) continue;
+    ++number;
+    if (only && number != only) continue;
     double module = TimeScan(h, c);
     double grepLines = TimeGrep(c, path, scratch);
     PrintRow(c, Found(c, path).c_str(), module, kLines, grepLines);
+    if (number == 5) patternScan = module;
+    if (number == 6) withColumn = module;
   }
+  if (patternScan > 0 && withColumn > 0)
+    printf("%-36s %+8.0f%% %29s %6s\n", "function column, against /i alone",
+           (withColumn / patternScan - 1) * 100, "", "+30%");
   unlink(path);
 
   // The 1,000,000-line row: every line found, so the result list and the
