@@ -15,29 +15,16 @@
 
 namespace {
 
-void CollectMarked(const PatternNode* node, std::string* marked) {
-  for (; node; node = node->next) {
-    if (node->keepsAll) {
-      const PatternNode* operand = node->operand.child;
-      std::string name =
-          operand->kind == NodeItem && IsLiteralToken(operand->operand.value)
-              ? std::string(1, static_cast<char>(operand->operand.value))
-              : std::to_string(operand->kind == NodeItem ? operand->operand.value : operand->kind);
-      *marked += (marked->empty() ? "" : " ") + name;
-    }
-    bool owns = node->kind == NodeGroup || IsPostfixKind(node->kind);
-    if (owns) CollectMarked(node->operand.child, marked);
-  }
-}
-
 // The operands of the repetitions marked, in tree order: a literal as
 // itself, an item by its code, a class by its kind.
 std::string Marked(const char* pattern) {
-  PatternObject object(pattern);
-  if (!object.IsPatternValid()) return "invalid";
-  std::string marked;
-  CollectMarked(object.Root(), &marked);
-  return marked;
+  return Described(pattern, [](const PatternNode* node) -> std::string {
+    if (!node->keepsAll) return "";
+    const PatternNode* operand = node->operand.child;
+    if (operand->kind == NodeItem && IsLiteralToken(operand->operand.value))
+      return std::string(1, static_cast<char>(operand->operand.value));
+    return std::to_string(operand->kind == NodeItem ? operand->operand.value : operand->kind);
+  });
 }
 
 const std::string kWord = std::to_string(ItemWord), kBlank = std::to_string(ItemBlank),
@@ -52,43 +39,21 @@ std::string SetText(const CharSet& set) {
   return in.size() <= out.size() ? in : "~" + out;
 }
 
-void CollectRests(const PatternNode* node, std::string* rests) {
-  for (; node; node = node->next) {
-    if (node->rest) {
-      *rests += (rests->empty() ? "[" : " [") + SetText(node->rest->bytes) + "]";
-      if (!SetText(node->rest->passOver).empty()) *rests += SetText(node->rest->passOver);
-    }
-    bool owns = node->kind == NodeGroup || IsPostfixKind(node->kind);
-    if (owns) CollectRests(node->operand.child, rests);
-  }
-}
-
 // Each repetition that knows its rest, in tree order: [the bytes the rest
 // can start with], then the bytes a lazy operand passes over, if any.
 std::string Rests(const char* pattern) {
-  PatternObject object(pattern);
-  if (!object.IsPatternValid()) return "invalid";
-  std::string rests;
-  CollectRests(object.Root(), &rests);
-  return rests;
-}
-
-void CollectRuns(const PatternNode* node, std::string* runs) {
-  for (; node; node = node->next) {
-    if (node->passesRuns) *runs += (runs->empty() ? "" : " ") + SetText(node->rest->failsInRuns);
-    bool owns = node->kind == NodeGroup || IsPostfixKind(node->kind);
-    if (owns) CollectRuns(node->operand.child, runs);
-  }
+  return Described(pattern, [](const PatternNode* node) -> std::string {
+    if (!node->rest) return "";
+    return "[" + SetText(node->rest->bytes) + "]" + SetText(node->rest->passOver);
+  });
 }
 
 // The bytes over which each repetition passes after a failed try, in tree
 // order, for those that have any.
 std::string Runs(const char* pattern) {
-  PatternObject object(pattern);
-  if (!object.IsPatternValid()) return "invalid";
-  std::string runs;
-  CollectRuns(object.Root(), &runs);
-  return runs;
+  return Described(pattern, [](const PatternNode* node) -> std::string {
+    return node->passesRuns ? SetText(node->rest->failsInRuns) : "";
+  });
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "regex/pattern_dump.h"
+#include "regex/pattern_node.h"
 #include "regex/pattern_object.h"
 
 // "invalid", "0", or "1 S E ..." for groups 0 to groupCount - 1.
@@ -28,6 +29,31 @@ inline std::string RunMatch(const char* pattern, const std::string& text) {
   PatternObject object(pattern);
   if (!object.IsPatternValid()) return "invalid";
   return RunMatch(object, text);
+}
+
+// Calls visit(node) on every node of the tree under node, in tree order.
+template <typename Visit>
+void ForEachNode(const PatternNode* node, const Visit& visit) {
+  for (; node; node = node->next) {
+    visit(node);
+    if (node->kind == NodeGroup || IsPostfixKind(node->kind))
+      ForEachNode(node->operand.child, visit);
+  }
+}
+
+// What describe(node) says of the nodes of a compiled pattern, those that
+// say anything, in tree order and joined by blanks; "invalid" when the
+// pattern does not compile.
+template <typename Describe>
+std::string Described(const char* pattern, const Describe& describe) {
+  PatternObject object(pattern);
+  if (!object.IsPatternValid()) return "invalid";
+  std::string all;
+  ForEachNode(object.Root(), [&](const PatternNode* node) {
+    std::string one = describe(node);
+    if (!one.empty()) all += (all.empty() ? "" : " ") + one;
+  });
+  return all;
 }
 
 inline std::string Tree(const char* pattern) {
