@@ -56,6 +56,18 @@ std::string Runs(const char* pattern) {
   });
 }
 
+// Each case gives its result with the shortcuts on and off.
+template <size_t N>
+void ExpectOnAndOff(const MatchCase (&cases)[N]) {
+  for (const MatchCase& c : cases) {
+    SCOPED_TRACE(c.pattern);
+    PatternObject on(c.pattern), off(c.pattern);
+    off.SetKeepAllEnabled(false);
+    EXPECT_EQ(RunMatch(on, c.text), c.expected);
+    EXPECT_EQ(RunMatch(off, c.text), c.expected);
+  }
+}
+
 }  // namespace
 
 TEST(GiveBack, RepetitionsKnowTheBytesTheirRestCanStartWith) {
@@ -146,13 +158,7 @@ TEST(GiveBack, ResultsAndRegistersAsWhenBackingOffByteByByte) {
       {"/x\\w*\\c(\\w)/", "xab", "0"},
       {"/(\\w*)(\\b|;)x/", "ab;x", "1 0 4 0 2 2 3"},
   };
-  for (const MatchCase& c : cases) {
-    SCOPED_TRACE(c.pattern);
-    PatternObject on(c.pattern), off(c.pattern);
-    off.SetKeepAllEnabled(false);
-    EXPECT_EQ(RunMatch(on, c.text), c.expected);
-    EXPECT_EQ(RunMatch(off, c.text), c.expected);
-  }
+  ExpectOnAndOff(cases);
 }
 
 TEST(GiveBack, LazyPassOverHonoursTheStepLimit) {
@@ -197,11 +203,5 @@ TEST(GiveBack, FailedTriesAnswerForTheRunBeforeThem) {
       {"/^(<[^>]*?>)*\\m[^< ][^<]*\\M\\s*<\\/h1>/", "<p><a href=\"x\">Title </a>", "0"},
       {"/^(<[^>]*?>)*\\m[^< ][^<]*\\M\\s*<\\/h1>/", "<p\tx><a href=\"x\">\t</h1>", "1 17 18 5 17"},
   };
-  for (const MatchCase& c : cases) {
-    SCOPED_TRACE(c.pattern);
-    PatternObject on(c.pattern), off(c.pattern);
-    off.SetKeepAllEnabled(false);
-    EXPECT_EQ(RunMatch(on, c.text), c.expected);
-    EXPECT_EQ(RunMatch(off, c.text), c.expected);
-  }
+  ExpectOnAndOff(cases);
 }
